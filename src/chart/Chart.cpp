@@ -1,0 +1,66 @@
+#include "chart/Chart.h"
+
+#include "chart/ChartSurface.h"
+
+#include <cmath>
+#include <optional>
+
+namespace
+{
+
+float Narrow(double value)
+{
+    return static_cast<float>(value);
+}
+
+// θ in radians from the θ–β–M relation with γ = 1.4, for β in radians.
+double Deflection(double M, double beta)
+{
+    const double sinBeta = std::sin(beta);
+    return std::atan(2.0 * ((M * sinBeta) * (M * sinBeta) - 1.0) /
+                     ((M * M * (std::cos(2.0 * beta) + 1.4) + 2.0) * std::tan(beta)));
+}
+
+} // namespace
+
+void grafik(ControlModel& form, const FormState& state, double M1)
+{
+    form.SetVisible(Element::Label_Beta, true);
+    form.SetVisible(Element::Label_Teta, true);
+
+    ChartSurface& surface = form.Picture1();
+    surface.Clear();
+    surface.SetScale(-10, -35, 100, 5);
+    surface.DrawLine(0, 0, 0, -34, std::nullopt);
+    surface.DrawLine(0, 0, 95, 0, std::nullopt);
+
+    constexpr int Samples = 20;
+    for (int k = 11; k <= 30; ++k) {
+        const double M = k / 10.0;
+        const double inverse = 1.0 / M;
+        const double mu = std::atan(inverse / std::sqrt(1.0 - inverse * inverse));
+        const double step = (state.Pi / 2.0 - mu) / Samples;
+        const Rgb colour = std::fabs(M - M1) < 0.1 ? chart::Red : chart::Blue;
+
+        surface.SetPoint(Narrow(mu / state.DegToRad), 0, std::nullopt);
+        for (int i = 0; i <= Samples; ++i) {
+            // The last sample is the normal shock, exactly at 90°.
+            const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
+            surface.DrawLineTo(Narrow(beta / state.DegToRad),
+                               Narrow(-Deflection(M, beta) / state.DegToRad), colour);
+        }
+    }
+}
+
+void MarkSolution(ControlModel& form, double Beta, double Teta)
+{
+    ChartSurface& surface = form.Picture1();
+    surface.DrawCircle(Narrow(Beta), Narrow(-Teta), 0.5f, chart::Red);
+    surface.DrawLine(Narrow(Beta), Narrow(-Teta), Narrow(Beta), 0, chart::Red);
+    surface.DrawLine(Narrow(Beta), Narrow(-Teta), 0, Narrow(-Teta), chart::Red);
+}
+
+void MarkNoSolution(ControlModel& form, double Teta)
+{
+    form.Picture1().DrawLine(0, Narrow(-Teta), 95, Narrow(-Teta), chart::Red);
+}

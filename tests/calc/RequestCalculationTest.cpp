@@ -1,0 +1,255 @@
+#include "calc/RequestCalculation.h"
+#include "form/ShowRounded.h"
+#include "support/RecordingForm.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// The user's side of one click: the output chosen and what the three boxes hold.
+struct Typed {
+    OptionButton output;
+    std::string M1;
+    std::string Teta;
+    std::string Beta;
+    OptionButton branch = OptionButton::Option_Weak;
+};
+
+struct Request {
+    RecordingForm form;
+    FormState state;
+    RequestOutcome outcome;
+
+    explicit Request(const Typed& typed)
+    {
+        form.Choose(typed.output);
+        form.Choose(typed.branch);
+        form.Type(TextBox::Text_M1, typed.M1);
+        form.Type(TextBox::Text_Teta, typed.Teta);
+        form.Type(TextBox::Text_Beta, typed.Beta);
+        outcome = RequestCalculation(form, state);
+    }
+};
+
+constexpr auto Beta = OptionButton::Option_Beta;
+constexpr auto Teta = OptionButton::Option_Teta;
+constexpr auto Mach = OptionButton::Option_M1;
+
+struct RefusalCase {
+    const char* name;
+    Typed typed;
+    std::string message;
+};
+
+class RequestRefuses : public testing::TestWithParam<RefusalCase>
+{
+};
+
+TEST_P(RequestRefuses, WithOneMessageAndNoWrite)
+{
+    const Request run(GetParam().typed);
+    EXPECT_EQ(run.outcome.kind, OutcomeKind::Rejected);
+    EXPECT_EQ(run.form.events, std::vector<std::string>{"message: " + GetParam().message});
+    EXPECT_TRUE(run.form.surface.calls.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RequestRefuses,
+    testing::Values(
+        RefusalCase{"beta_M1_is_1", {Beta, "1", "10", ""}, "M1 must be greater than 1"},
+        RefusalCase{"beta_blank_M1", {Beta, " ", "10", ""}, "M1 must be greater than 1"},
+        RefusalCase{"beta_teta_90", {Beta, "2", "90", ""}, "Teta must be between 0 and 90 degrees"},
+        RefusalCase{
+            "beta_teta_negative", {Beta, "2", "-1", ""}, "Teta must be between 0 and 90 degrees"},
+        RefusalCase{"teta_M1_is_1", {Teta, "1", "", "40"}, "M1 must be greater then 1"},
+        RefusalCase{"teta_beta_below_mach_angle",
+                    {Teta, "2", "", "20"},
+                    "Beta must be between 30 and 90 degrees"},
+        RefusalCase{"teta_beta_below_mach_angle_M3",
+                    {Teta, "3", "", "10"},
+                    "Beta must be between 19.471 and 90 degrees"},
+        RefusalCase{"teta_beta_above_90",
+                    {Teta, "2", "", "90.5"},
+                    "Beta must be between 30 and 90 degrees"},
+        RefusalCase{"mach_teta_0",
+                    {Mach, "", "0", "40"},
+                    "Teta must be greater then 0 and less then 90 degrees"},
+        RefusalCase{"mach_teta_90_before_beta",
+                    {Mach, "", "90", "95"},
+                    "Teta must be greater then 0 and less then 90 degrees"},
+        RefusalCase{"mach_beta_above_90",
+                    {Mach, "", "10", "90.5"},
+                    "Beta must be equal or less then 90 degrees"},
+        RefusalCase{"mach_teta_35_beyond_limit",
+                    {Mach, "", "35", "40"},
+                    "Teta must be less then 32.039 degrees for given Beta"},
+        RefusalCase{"mach_teta_40_beyond_limit",
+                    {Mach, "", "40", "40"},
+                    "Teta must be less then 32.039 degrees for given Beta"},
+        RefusalCase{"mach_beta_90",
+                    {Mach, "", "10", "90"},
+                    "Teta must be less then 0 degrees for given Beta"},
+        RefusalCase{"mach_beta_0",
+                    {Mach, "", "10", "0"},
+                    "Teta must be less then 0 degrees for given Beta"},
+        RefusalCase{"mach_blank_beta",
+                    {Mach, "", "10", " "},
+                    "Teta must be less then 0 degrees for given Beta"},
+        RefusalCase{
+            "mach_no_real_M1", {Mach, "", "45", "-80"}, "No M1 gives this Teta at this Beta"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RequestOutputChoice, NoneSelectedAsksForOne)
+{
+    RecordingForm form;
+    FormState state;
+    EXPECT_EQ(RequestCalculation(form, state).kind, OutcomeKind::NoOutputChosen);
+    EXPECT_EQ(form.events, std::vector<std::string>{"message: Choose an output option"});
+}
+
+TEST(RequestOutputChoice, BetaWinsOverTetaAndTetaOverM1)
+{
+    RecordingForm form;
+    FormState state;
+    form.selected = {Beta, Teta, Mach, OptionButton::Option_Weak};
+    form.Type(TextBox::Text_M1, "2");
+    form.Type(TextBox::Text_Teta, "10");
+    form.Type(TextBox::Text_Beta, "40");
+    RequestCalculation(form, state);
+    EXPECT_EQ(form.texts[TextBox::Text_Beta], "39.3139");
+    form.selected.erase(Beta);
+    RequestCalculation(form, state);
+    EXPECT_EQ(form.texts[TextBox::Text_Teta], "10");
+    EXPECT_EQ(form.texts[TextBox::Text_M1], "2");
+}
+
+struct SolvedCase {
+    const char* name;
+    Typed typed;
+    TextBox output;
+    std::string shown;
+};
+
+class RequestSolves : public testing::TestWithParam<SolvedCase>
+{
+};
+
+TEST_P(RequestSolves, WritesTheOutputBox)
+{
+    const Request run(GetParam().typed);
+    EXPECT_EQ(run.outcome.kind, OutcomeKind::Solved);
+    EXPECT_EQ(run.form.texts.at(GetParam().output), GetParam().shown);
+    EXPECT_TRUE(run.form.messages.empty());
+    EXPECT_EQ(run.outcome.Teta, run.state.Teta);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClosedForms, RequestSolves,
+    testing::Values(
+        SolvedCase{"teta_M2_beta40", {Teta, "2", "", "40"}, TextBox::Text_Teta, "10.6229"},
+        SolvedCase{"teta_normal_shock", {Teta, "2", "", "90"}, TextBox::Text_Teta, "0"},
+        SolvedCase{"teta_rounds_to_10", {Teta, "2", "", "39.3139"}, TextBox::Text_Teta, "10"},
+        SolvedCase{"mach_teta10_beta40", {Mach, "", "10", "40"}, TextBox::Text_M1, "1.9668"},
+        SolvedCase{"mach_teta10_beta_exact", {Mach, "", "10", "39.3139318"}, TextBox::Text_M1, "2"},
+        SolvedCase{"mach_ignores_M1_box", {Mach, "1e308", "10", "40"}, TextBox::Text_M1, "1.9668"},
+        SolvedCase{"mach_negative_beta", {Mach, "", "10", "-10"}, TextBox::Text_M1, "3.8163"},
+        SolvedCase{"beta_leading_number_only", {Beta, "2abc", "10", ""}, TextBox::Text_M1, "2abc"},
+        SolvedCase{"beta_blank_teta_is_zero", {Beta, "2", " ", ""}, TextBox::Text_Beta, "30"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RequestBeta, SolvedWritesBetaFlowFrameThenBetaAgain)
+{
+    const Request run({Beta, "2", "10", ""});
+    EXPECT_EQ(run.form.events,
+              (std::vector<std::string>{"Text_Beta <- 39.3139", "Text_Mn1 <- 1.26714",
+                                        "Text_Mn2 <- 0.80319", "Text_M2 <- 1.64052",
+                                        "Text_p2p1 <- 1.70658", "Text_T2T1 <- 1.17015",
+                                        "Frame3 hidden", "Text_Beta <- 39.3139"}));
+    EXPECT_EQ(run.outcome.kind, OutcomeKind::Solved);
+    EXPECT_EQ(run.outcome.M1, 2.0);
+    EXPECT_NEAR(run.outcome.Beta, 39.3139318, 1e-7);
+    EXPECT_EQ(run.outcome.Teta, 10.0);
+    EXPECT_EQ(
+        Request({Beta, "2", "10", "", OptionButton::Option_Strong}).form.texts[TextBox::Text_Beta],
+        "83.7001");
+}
+
+TEST(RequestBeta, DetachedShockEmptiesBetaAndKeepsTheFrame)
+{
+    for (OptionButton branch : {OptionButton::Option_Weak, OptionButton::Option_Strong}) {
+        const Request run({Beta, "2", "30", "", branch});
+        EXPECT_EQ(run.form.events, std::vector<std::string>{"Text_Beta <- "});
+        EXPECT_EQ(run.outcome.kind, OutcomeKind::NoAttachedSolution);
+        EXPECT_EQ(run.outcome.M1, 2.0);
+        EXPECT_EQ(run.outcome.Teta, 30.0);
+        EXPECT_EQ(run.outcome.finalMessage, "Teta > TetaMax");
+    }
+}
+
+TEST(RequestClosedForms, OutcomeValuesAreUnrounded)
+{
+    const Request teta({Teta, "2", "", "40"});
+    EXPECT_NEAR(teta.outcome.Teta, 10.62290962, 1e-8);
+    EXPECT_EQ(teta.outcome.Beta, 40.0);
+    const Request mach({Mach, "", "10", "40"});
+    EXPECT_NEAR(mach.outcome.M1, 1.9668, 5e-5);
+    EXPECT_NE(mach.outcome.M1, 1.9668);
+}
+
+TEST(RequestState, TetaIsStoredBeforeValidation)
+{
+    EXPECT_EQ(Request({Beta, "2", "95", ""}).state.Teta, 95.0);
+    EXPECT_EQ(Request({Mach, "", "-3", "40"}).state.Teta, -3.0);
+}
+
+// A zero deflection always has the Mach wave as its weak solution, whatever the last bits of
+// the first Newton step are.
+TEST(RequestBeta, ZeroDeflectionShowsTheMachAngleForEveryM1)
+{
+    const FormState state;
+    for (int thousandths = 1001; thousandths <= 20000; ++thousandths) {
+        const double M1 = thousandths / 1000.0;
+        for (const char* teta : {"0", "1e-15"}) {
+            const Request run({Beta, FormatRounded(M1, 3), teta, ""});
+            ASSERT_EQ(run.outcome.kind, OutcomeKind::Solved) << "M1 = " << M1 << ", θ = " << teta;
+            ASSERT_EQ(run.form.texts.at(TextBox::Text_Beta),
+                      FormatRounded(std::asin(1.0 / M1) / state.DegToRad, 4))
+                << "M1 = " << M1;
+        }
+    }
+}
+
+struct FaultCase {
+    const char* name;
+    Typed typed;
+};
+
+class RequestFaults : public testing::TestWithParam<FaultCase>
+{
+};
+
+TEST_P(RequestFaults, AreReportedAsOverflowWithNothingWritten)
+{
+    const Request run(GetParam().typed);
+    EXPECT_EQ(run.outcome.kind, OutcomeKind::CalculationFailed);
+    EXPECT_EQ(run.form.events, std::vector<std::string>{"message: Arithmetic overflow"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExtremeInputs, RequestFaults,
+    testing::Values(FaultCase{"beta_weak_M1_1e100", {Beta, "1e100", "5", ""}},
+                    FaultCase{"beta_strong_M1_1e100",
+                              {Beta, "1e100", "5", "", OptionButton::Option_Strong}},
+                    FaultCase{"beta_M1_1e308", {Beta, "1e308", "5", ""}},
+                    FaultCase{"teta_M1_1e200_beta90", {Teta, "1e200", "", "90"}},
+                    FaultCase{"teta_M1_1e308", {Teta, "1e308", "", "45"}},
+                    FaultCase{"beta_typed_beyond_double", {Beta, "2", "1e400", ""}},
+                    FaultCase{"mach_typed_beyond_double", {Mach, "", "10", "-1e999"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "chart/Chart.h"
+#include "support/RecordingForm.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+constexpr int Curves = 20;
+constexpr int CallsPerCurve = 22; // one SetPoint, 21 DrawLineTo
+constexpr int AxisCalls = 4;      // Clear, SetScale, two axes
+
+struct Drawn {
+    RecordingForm form;
+    FormState state;
+
+    explicit Drawn(double M1) { grafik(form, state, M1); }
+
+    // The SetPoint and the 21 samples of the curve for M = k / 10.
+    std::vector<SurfaceCall> Curve(int k) const
+    {
+        const auto first = form.surface.calls.begin() + AxisCalls + (k - 11) * CallsPerCurve;
+        return {first, first + CallsPerCurve};
+    }
+
+    std::set<int> RedCurves() const
+    {
+        std::set<int> red;
+        for (int k = 11; k <= 30; ++k) {
+            if (Curve(k)[1].colour == chart::Red)
+                red.insert(k);
+        }
+        return red;
+    }
+};
+
+TEST(Grafik, ShowsLabelsThenClearsScalesAndDrawsAxesAndCurves)
+{
+    const Drawn drawn(2.0);
+    EXPECT_EQ(drawn.form.events,
+              (std::vector<std::string>{"Label_Beta shown", "Label_Teta shown"}));
+    const auto& calls = drawn.form.surface.calls;
+    ASSERT_EQ(calls.size(), static_cast<std::size_t>(AxisCalls + Curves * CallsPerCurve));
+    EXPECT_EQ(calls[0].operation, "Clear");
+    EXPECT_EQ(calls[1].operation, "SetScale");
+    EXPECT_EQ(calls[1].args, (std::vector<float>{-10, -35, 100, 5}));
+    EXPECT_EQ(calls[2].args, (std::vector<float>{0, 0, 0, -34}));
+    EXPECT_EQ(calls[3].args, (std::vector<float>{0, 0, 95, 0}));
+    EXPECT_FALSE(calls[2].colour || calls[3].colour);
+
+    for (int k = 11; k <= 30; ++k) {
+        const auto curve = drawn.Curve(k);
+        EXPECT_EQ(curve[0].operation, "SetPoint");
+        EXPECT_FALSE(curve[0].colour);
+        EXPECT_EQ(curve[0].args[1], 0.0f);
+        EXPECT_TRUE(std::all_of(curve.begin() + 1, curve.end(),
+                                [&](const SurfaceCall& call) {
+                                    return call.operation == "DrawLineTo" &&
+                                           call.colour == curve[1].colour;
+                                }))
+            << "M = " << k / 10.0;
+        // From the Mach angle on the β axis to the normal shock at 90°.
+        EXPECT_EQ(curve[1].args[0], curve[0].args[0]);
+        EXPECT_NEAR(curve[1].args[1], 0.0f, 1e-12);
+        EXPECT_EQ(curve.back().args[0], 90.0f);
+        EXPECT_NEAR(curve.back().args[1], 0.0f, 1e-12);
+    }
+    EXPECT_EQ(drawn.form.surface.CallsOf("SetPoint").size(), 20u);
+    EXPECT_EQ(drawn.form.surface.CallsOf("DrawLineTo").size(), 420u);
+}
+
+TEST(Grafik, SamplesFollowTheThetaBetaMachRelation)
+{
+    const Drawn drawn(2.0);
+    const auto mach2 = drawn.Curve(20);
+    const std::vector<std::pair<int, std::pair<double, double>>> samples{
+        {0, {30, 0}},        {1, {33, 3.5625}},   {2, {36, 6.7861}},   {3, {39, 9.7102}},
+        {4, {42, 12.3589}},  {5, {45, 14.7436}},  {10, {60, 22.4109}}, {11, {63, 22.8983}},
+        {12, {66, 22.9233}}, {13, {69, 22.4160}}, {18, {84, 9.5662}},  {19, {87, 4.9438}},
+        {20, {90, 0}}};
+    for (const auto& [i, point] : samples) {
+        EXPECT_NEAR(mach2[i + 1].args[0], point.first, 5e-5) << "sample " << i;
+        EXPECT_NEAR(mach2[i + 1].args[1], -point.second, 5e-5) << "sample " << i;
+    }
+
+    struct Peak {
+        int k;
+        double mu, step;
+        int i;
+        double beta, teta;
+    };
+    for (const Peak& p :
+         {Peak{20, 30, 3, 12, 66, 22.9233}, Peak{30, 19.4712, 3.5264, 13, 65.3149, 34.0733},
+          Peak{15, 41.8103, 2.4095, 10, 65.9052, 12.1020},
+          Peak{11, 65.3800, 1.2310, 9, 76.4590, 1.5149}}) {
+        const auto curve = drawn.Curve(p.k);
+        EXPECT_NEAR(curve[0].args[0], p.mu, 5e-5) << "M = " << p.k / 10.0;
+        EXPECT_NEAR(curve[2].args[0] - curve[1].args[0], p.step, 5e-5) << "M = " << p.k / 10.0;
+        const auto highest = std::min_element(
+            curve.begin() + 1, curve.end(), [](auto& a, auto& b) { return a.args[1] < b.args[1]; });
+        EXPECT_EQ(highest - curve.begin() - 1, p.i) << "M = " << p.k / 10.0;
+        EXPECT_NEAR(highest->args[0], p.beta, 5e-5);
+        EXPECT_NEAR(highest->args[1], -p.teta, 5e-5);
+    }
+}
+
+TEST(Grafik, CurvesWithinATenthOfM1AreRed)
+{
+    struct Case {
+        double M1;
+        std::set<int> red;
+    };
+    for (const Case& c : {Case{2.0, {20}}, Case{2.03, {20, 21}}, Case{2.05, {20, 21}},
+                          Case{1.5, {15}}, Case{1.1, {11, 12}}, Case{1.0000001, {11}},
+                          Case{3.1, {}}, Case{40, {}}, Case{1.0, {}}, Case{0.5, {}}}) {
+        const Drawn drawn(c.M1);
+        EXPECT_EQ(drawn.RedCurves(), c.red) << "M1 = " << c.M1;
+        for (int k = 11; k <= 30; ++k) {
+            if (!c.red.contains(k)) {
+                EXPECT_EQ(drawn.Curve(k)[1].colour, chart::Blue);
+            }
+        }
+    }
+}
+
+TEST(Marks, SolutionIsARingWithGuidesToBothAxes)
+{
+    RecordingForm form;
+    MarkSolution(form, 39.3139318, 10);
+    MarkSolution(form, 30, 0);
+    const auto& calls = form.surface.calls;
+    ASSERT_EQ(calls.size(), 6u);
+    const std::vector<std::pair<std::string, std::vector<float>>> expected{
+        {"DrawCircle", {39.3139318f, -10, 0.5f}},
+        {"DrawLine", {39.3139318f, -10, 39.3139318f, 0}},
+        {"DrawLine", {39.3139318f, -10, 0, -10}},
+        {"DrawCircle", {30, 0, 0.5f}},
+        {"DrawLine", {30, 0, 30, 0}},
+        {"DrawLine", {30, 0, 0, 0}}};
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].operation, expected[i].first) << i;
+        EXPECT_EQ(calls[i].args, expected[i].second) << i;
+        EXPECT_EQ(calls[i].colour, chart::Red) << i;
+    }
+}
+
+TEST(Marks, NoSolutionIsALineAcrossTheChart)
+{
+    RecordingForm form;
+    MarkNoSolution(form, 30);
+    ASSERT_EQ(form.surface.calls.size(), 1u);
+    EXPECT_EQ(form.surface.calls[0].args, (std::vector<float>{0, -30, 95, -30}));
+    EXPECT_EQ(form.surface.calls[0].colour, chart::Red);
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#include "form/ParseNumber.h"
+#include "form/ArithmeticFault.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct ParseCase {
+    const char* name;
+    std::string text;
+    double expected;
+};
+
+class ParseNumberReads : public testing::TestWithParam<ParseCase>
+{
+};
+
+TEST_P(ParseNumberReads, LeadingNumber)
+{
+    EXPECT_EQ(ParseNumber(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberReads,
+    testing::Values(
+        ParseCase{"trailing_letters", "2abc", 2.0}, ParseCase{"decimal", "39.3139318", 39.3139318},
+        ParseCase{"blanks_anywhere", " 1 2 . 5 ", 12.5},
+        ParseCase{"tabs_and_line_feeds", "\t3\n0", 30.0},
+        ParseCase{"blank_after_sign", "- 5", -5.0}, ParseCase{"plus_sign", "+7", 7.0},
+        ParseCase{"minus_fraction", "-.5", -0.5}, ParseCase{"trailing_point", "5.", 5.0},
+        ParseCase{"second_point_stops", "1.2.3", 1.2}, ParseCase{"exponent_E", "1.5E3", 1500.0},
+        ParseCase{"exponent_D", "1.5d+2", 150.0}, ParseCase{"negative_exponent", "2e-2", 0.02},
+        ParseCase{"blank_inside_exponent", "1 e 3", 1000.0},
+        ParseCase{"exponent_without_digits", "2E", 2.0},
+        ParseCase{"exponent_sign_only", "2E+x", 2.0}, ParseCase{"hex", "&H1F", 31.0},
+        ParseCase{"hex_lower_case", "&hff", 255.0}, ParseCase{"hex_no_wrap", "&HFFFF", 65535.0},
+        ParseCase{"hex_beyond_64_bits", "&H10000000000000000", 18446744073709551616.0},
+        ParseCase{"octal", "&O17", 15.0}, ParseCase{"octal_stops_at_8", "&O178", 15.0},
+        ParseCase{"octal_long", "&O1777777777777777777777", 18446744073709551615.0},
+        ParseCase{"hex_without_digits", "&H", 0.0}, ParseCase{"unknown_radix", "&Z1", 0.0},
+        ParseCase{"empty", "", 0.0}, ParseCase{"single_blank", " ", 0.0},
+        ParseCase{"letters", "abc", 0.0}, ParseCase{"point_alone", ".", 0.0},
+        ParseCase{"sign_alone", "-", 0.0}, ParseCase{"comma_is_not_a_point", "2,5", 2.0},
+        ParseCase{"underflow_reads_zero", "1e-400", 0.0}, ParseCase{"subnormal", "1e-310", 1e-310}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseNumberOverflow, NumbersBeyondDoubleRangeAreArithmeticOverflow)
+{
+    for (const std::string& text :
+         std::vector<std::string>{"1e400", "-2.5D309", "&H" + std::string(300, 'F')}) {
+        try {
+            ParseNumber(text);
+            ADD_FAILURE() << text << " was read without a fault";
+        } catch (const ArithmeticFault& fault) {
+            EXPECT_EQ(fault.kind(), ArithmeticFault::Kind::Overflow) << text;
+            EXPECT_STREQ(fault.what(), "Arithmetic overflow");
+        }
+    }
+}
+
+} // namespace

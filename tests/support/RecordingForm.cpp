@@ -1,0 +1,79 @@
+#include "support/RecordingForm.h"
+
+RecordingForm::RecordingForm()
+{
+    for (TextBox box : {TextBox::Text_M1, TextBox::Text_Teta, TextBox::Text_Beta})
+        texts[box] = "";
+    for (TextBox box : {TextBox::Text_Mn1, TextBox::Text_Mn2, TextBox::Text_M2, TextBox::Text_p2p1,
+                        TextBox::Text_T2T1})
+        texts[box] = "1";
+    for (Element element : {Element::Frame3, Element::Label_Teta, Element::Label_Beta})
+        visible[element] = false;
+}
+
+void RecordingForm::Choose(OptionButton option)
+{
+    const bool outputGroup =
+        option != OptionButton::Option_Weak && option != OptionButton::Option_Strong;
+    std::erase_if(selected, [outputGroup](OptionButton other) {
+        return outputGroup ==
+               (other != OptionButton::Option_Weak && other != OptionButton::Option_Strong);
+    });
+    selected.insert(option);
+}
+
+void RecordingForm::Type(TextBox box, const std::string& text)
+{
+    texts[box] = text;
+}
+
+std::string RecordingForm::Text(TextBox box) const
+{
+    return texts.at(box);
+}
+
+void RecordingForm::SetText(TextBox box, const std::string& text)
+{
+    texts[box] = text;
+    events.push_back(std::string(ControlName(box)) + " <- " + text);
+}
+
+void RecordingForm::SetBackColor(TextBox box, Rgb colour)
+{
+    colours[box] = colour;
+    events.push_back(std::string(ControlName(box)) + " colour " + std::to_string(colour.red) + "," +
+                     std::to_string(colour.green) + "," + std::to_string(colour.blue));
+}
+
+bool RecordingForm::IsSelected(OptionButton option) const
+{
+    return selected.contains(option);
+}
+
+void RecordingForm::SetVisible(Element element, bool isVisible)
+{
+    visible[element] = isVisible;
+    events.push_back(std::string(ControlName(element)) + (isVisible ? " shown" : " hidden"));
+}
+
+void RecordingForm::SetCommandCaption(const std::string& text)
+{
+    caption = text;
+    events.push_back("Command1 <- " + text);
+}
+
+ChartSurface& RecordingForm::Picture1()
+{
+    return surface;
+}
+
+void RecordingForm::ShowMessage(const std::string& message)
+{
+    messages.push_back(message);
+    events.push_back("message: " + message);
+}
+
+std::string RecordingForm::DecimalSeparator() const
+{
+    return separator;
+}
