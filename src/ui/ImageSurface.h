@@ -1,0 +1,40 @@
+#pragma once
+
+#include "chart/ChartSurface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+
+// The chart's drawing surface on an image that keeps what was drawn, so that the picture area
+// can repaint itself at any time by copying it. The image has the device pixels of the area,
+// so that lines stay one pixel wide and crisp on a high-dpi screen.
+class ImageSurface : public ChartSurface
+{
+public:
+    ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background);
+
+    const QImage& image() const { return m_image; }
+
+    void Clear() override;
+    void SetScale(float left, float top, float right, float bottom) override;
+    void DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
+    void DrawLineTo(float x, float y, Rgb colour) override;
+    void SetPoint(float x, float y, std::optional<Rgb> colour) override;
+    void DrawCircle(float x, float y, float radius, Rgb colour) override;
+
+private:
+    QPointF ToPixels(float x, float y) const;
+    QColor ColourOr(std::optional<Rgb> colour) const;
+    void Line(QPointF from, QPointF to, QColor colour);
+
+    QImage m_image;
+    QColor m_background;
+    QColor m_foreground = Qt::black;
+    float m_left = 0;
+    float m_top = 0;
+    float m_right = 1;
+    float m_bottom = 1;
+    QPointF m_current;
+};

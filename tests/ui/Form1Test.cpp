@@ -1,0 +1,310 @@
+#include "ui/Form1.h"
+#include "ui/FormAbout.h"
+#include "ui/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace
+{
+
+// Answers every message box as a user would: reads it, then clicks OK. `whileShown` runs while
+// the box is still open, to look at the window behind it.
+class MessageBoxes : public QObject
+{
+public:
+    MessageBoxes()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            texts << box->text();
+            titles << box->windowTitle();
+            QCOMPARE(box->buttons().size(), 1);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            if (whileShown)
+                whileShown();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        m_timer.start(5);
+    }
+
+    QStringList texts;
+    QStringList titles;
+    std::function<void()> whileShown;
+
+private:
+    QTimer m_timer;
+};
+
+QColor Pixel(PictureBox* picture, double beta, double teta)
+{
+    // The chart maps β from −10 to 100 across and θ from 35 down to −5.
+    const QImage& image = picture->surface().image();
+    const QSizeF area = image.deviceIndependentSize();
+    return image.pixelColor(int((beta + 10) * area.width() / 110 * image.devicePixelRatio()),
+                            int((35 - teta) * area.height() / 40 * image.devicePixelRatio()));
+}
+
+bool HasRedInRow(PictureBox* picture, double teta)
+{
+    for (double beta = 0.5; beta < 95; beta += 0.25) {
+        if (Pixel(picture, beta, teta) == QColor(Qt::red))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> window;
+    std::unique_ptr<MessageBoxes> messages;
+
+    template <typename T> T* Control(const char* name)
+    {
+        T* control = window->findChild<T*>(name);
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
+    void Click(const char* name)
+    {
+        QTest::mouseClick(Control<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void Type(const char* box, const QString& text)
+    {
+        Box(box)->clear();
+        QTest::keyClicks(Box(box), text);
+    }
+    PictureBox* Picture() { return Control<PictureBox>("Picture1"); }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<Form1>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        messages = std::make_unique<MessageBoxes>();
+    }
+
+    void cleanup()
+    {
+        messages.reset();
+        window.reset();
+    }
+
+    void startsAsLoaded()
+    {
+        QVERIFY(!Control<QGroupBox>("Frame3")->isVisible());
+        QVERIFY(!Control<QLabel>("Label_Teta")->isVisible());
+        QVERIFY(!Control<QLabel>("Label_Beta")->isVisible());
+        QCOMPARE(Control<QPushButton>("Command1")->text(), "Choose an output option");
+        for (const char* option : {"Option_M1", "Option_Teta", "Option_Beta"})
+            QVERIFY(!Control<QRadioButton>(option)->isChecked());
+        QVERIFY(Control<QRadioButton>("Option_Weak")->isChecked());
+        for (const char* box : {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"})
+            QCOMPARE(Box(box)->text(), "1");
+        QCOMPARE(window->focusWidget(), Box("Text_Mn1"));
+        QCOMPARE(window->windowTitle(), "Oblique Shock Calculator");
+        QVERIFY(window->findChild<QAction*>("Mn_About"));
+    }
+
+    void controlsStandWhereTheyWereDrawn()
+    {
+        if (window->logicalDpiX() != 96)
+            QSKIP("positions are checked at 96 dpi");
+        const std::pair<const char*, QRect> places[] = {
+            {"Frame2", {16, 16, 137, 129}},     {"Text_M1", {72, 16, 49, 19}},
+            {"Option_Beta", {16, 64, 41, 17}},  {"Frame3", {56, 56, 73, 49}},
+            {"Option_Strong", {8, 24, 49, 17}}, {"Command1", {16, 152, 137, 33}},
+            {"Text_T2T1", {72, 120, 49, 19}},   {"Picture1", {168, 24, 385, 305}},
+        };
+        for (const auto& [name, pixels] : places)
+            QCOMPARE(Control<QWidget>(name)->geometry(), pixels);
+        // Enlarging the window moves nothing.
+        window->resize(window->size() + QSize(200, 100));
+        QCOMPARE(Control<QWidget>("Picture1")->geometry(), QRect(168, 24, 385, 305));
+    }
+
+    void everyCaptionAndValueFits()
+    {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+                // The caption's room is what the round indicator leaves of the button.
+                QStyleOptionButton style;
+                style.initFrom(option);
+                style.text = option->text();
+                const QRect room =
+                    option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+                QVERIFY2(option->fontMetrics().horizontalAdvance(option->text()) <= room.width(),
+                         qPrintable(name));
+            } else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)) {
+                QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(name));
+            }
+        }
+        auto* command = Control<QPushButton>("Command1");
+        command->setText("SET input values then CLICK");
+        QVERIFY(command->sizeHint().width() <= command->width());
+        for (const char* name : {"Text_M1", "Text_Beta", "Text_Mn1", "Text_p2p1"}) {
+            QLineEdit* box = Box(name);
+            for (const QString value : {"39.3139", "1.26714", "10.33333", "-83.7001"}) {
+                // With the cursor after the last character the box scrolls only if the text
+                // is wider than the box.
+                box->setText(value);
+                box->setCursorPosition(0);
+                box->grab();
+                const int start =
+                    box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                box->setCursorPosition(value.size());
+                box->grab();
+                const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(value) - 1,
+                         qPrintable(QString("%1 in %2").arg(value, name)));
+            }
+        }
+    }
+
+    void oneRequestFromChoiceToChart()
+    {
+        Click("Option_Beta");
+        QVERIFY(Control<QGroupBox>("Frame3")->isVisible());
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+
+        QVERIFY(messages->texts.isEmpty());
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+        const QStringList flow{"1.26714", "0.80319", "1.64052", "1.70658", "1.17015"};
+        const char* boxes[] = {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(Box(boxes[i])->text(), flow[i]);
+        QVERIFY(!Control<QGroupBox>("Frame3")->isVisible());
+        QVERIFY(Control<QLabel>("Label_Beta")->isVisible());
+
+        PictureBox* picture = Picture();
+        QCOMPARE(Pixel(picture, 66, 22.9233), QColor(Qt::red));       // top of the M = 2.0 curve
+        QCOMPARE(Pixel(picture, 65.3149, 34.0733), QColor(Qt::blue)); // top of M = 3.0
+        QCOMPARE(Pixel(picture, 39.3139, 5), QColor(Qt::red));        // guide down to the β axis
+        QCOMPARE(Pixel(picture, 20, 10), QColor(Qt::red));            // guide across to the θ axis
+    }
+
+    void outputChoicePreparesTheBoxes()
+    {
+        struct Row {
+            const char* option;
+            bool frame3;
+            const char* greyBox;
+        };
+        for (const Row& row :
+             {Row{"Option_M1", false, "Text_M1"}, Row{"Option_Teta", false, "Text_Teta"},
+              Row{"Option_Beta", true, "Text_Beta"}}) {
+            for (int click = 0; click < 2; ++click) {
+                for (const char* box : {"Text_M1", "Text_Teta", "Text_Beta"})
+                    Box(box)->setText("7");
+                Click(row.option);
+                QVERIFY2(Control<QRadioButton>(row.option)->isChecked(), row.option);
+                QCOMPARE(Control<QGroupBox>("Frame3")->isVisible(), row.frame3);
+                for (const char* box : {"Text_M1", "Text_Teta", "Text_Beta"}) {
+                    QCOMPARE(Box(box)->text(), " ");
+                    const QColor expected =
+                        QString(box) == row.greyBox ? QColor(200, 200, 200) : QColor(Qt::white);
+                    QCOMPARE(Box(box)->palette().color(QPalette::Base), expected);
+                }
+                QCOMPARE(Control<QPushButton>("Command1")->text(), "SET input values then CLICK");
+            }
+        }
+        // The selection survives a click on Command1 with a fresh output choice.
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QVERIFY(messages->texts.isEmpty());
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
+    void detachedRequestShowsChartAndLineBeforeTheMessage()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "30");
+        bool chartShown = false;
+        messages->whileShown = [&] {
+            chartShown =
+                HasRedInRow(Picture(), 30) && Pixel(Picture(), 66, 22.9233) == QColor(Qt::red) &&
+                Box("Text_Beta")->text().isEmpty() && Control<QGroupBox>("Frame3")->isVisible();
+        };
+        Click("Command1");
+        QCOMPARE(messages->texts, QStringList{"Teta > TetaMax"});
+        QCOMPARE(messages->titles, QStringList{QApplication::applicationDisplayName()});
+        QVERIFY(chartShown);
+    }
+
+    void refusedRequestKeepsTheChart()
+    {
+        Click("Option_Teta");
+        Type("Text_M1", "2");
+        Type("Text_Beta", "40");
+        Click("Command1");
+        QCOMPARE(Box("Text_Teta")->text(), "10.6229");
+        const QImage chart = Picture()->surface().image();
+        Type("Text_M1", "1");
+        Click("Command1");
+        QCOMPARE(messages->texts, QStringList{"M1 must be greater then 1"});
+        QCOMPARE(Picture()->surface().image(), chart);
+    }
+
+    void arithmeticFaultIsReportedAndTheWindowGoesOn()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "1e308");
+        Type("Text_Teta", "5");
+        Click("Command1");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(messages->texts, QStringList{"Arithmetic overflow"});
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
+    void aboutOpensOnceModelessAndWithoutOwner()
+    {
+        auto* about = window->findChild<QAction*>("Mn_About");
+        about->trigger();
+        about->trigger();
+        FormAbout* aboutWindow = window->aboutWindow();
+        QVERIFY(aboutWindow && aboutWindow->isVisible());
+        QVERIFY(!aboutWindow->parentWidget());
+        QCOMPARE(aboutWindow->windowTitle(), "About");
+        aboutWindow->close();
+        about->trigger();
+        QCOMPARE(window->aboutWindow(), aboutWindow);
+        int shown = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            shown += top->objectName() == "Form_About" && top->isVisible();
+        QCOMPARE(shown, 1);
+        QVERIFY(!window->isModal() && !aboutWindow->isModal());
+        QCOMPARE(aboutWindow->findChild<QLabel*>("Label8")->text(), "last update: April 2007");
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"

@@ -1,0 +1,87 @@
+#include "ui/ImageSurface.h"
+
+#include <QTest>
+
+#include <limits>
+
+class ImageSurfaceTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    const QColor background{255, 255, 192};
+    static constexpr Rgb red{255, 0, 0};
+
+    // A 110 × 40 pixel area: one pixel per unit of the chart's scale.
+    ImageSurface Chart(qreal devicePixelRatio = 1)
+    {
+        ImageSurface surface(QSize(110, 40), devicePixelRatio, background);
+        surface.SetScale(-10, -35, 100, 5);
+        return surface;
+    }
+
+private slots:
+    void linesLandOnTheScaledPixels()
+    {
+        ImageSurface surface = Chart();
+        surface.DrawLine(0, 0, 95, 0, std::nullopt);
+        surface.SetPoint(50, -20, red);
+        surface.DrawLineTo(50, -30, red);
+        QCOMPARE(surface.image().pixelColor(60, 35), QColor(Qt::black));
+        QCOMPARE(surface.image().pixelColor(104, 35), QColor(Qt::black));
+        QCOMPARE(surface.image().pixelColor(60, 10), QColor(Qt::red));
+        QCOMPARE(surface.image().pixelColor(20, 20), background);
+    }
+
+    void clearKeepsTheScale()
+    {
+        ImageSurface surface = Chart();
+        surface.DrawLine(0, 0, 95, 0, std::nullopt);
+        surface.Clear();
+        QCOMPARE(surface.image().pixelColor(60, 35), background);
+        surface.DrawLine(0, 0, 0, -34, std::nullopt);
+        QCOMPARE(surface.image().pixelColor(10, 20), QColor(Qt::black));
+    }
+
+    void circleStaysRoundUnderUnequalScale()
+    {
+        ImageSurface surface(QSize(220, 40), 1, background); // x twice as fine as y
+        surface.SetScale(-10, -35, 100, 5);
+        surface.DrawCircle(50, -15, 5, red); // 10 pixels across the horizontal scale
+        int left = 220, right = 0, top = 40, bottom = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 220; ++x) {
+                if (surface.image().pixelColor(x, y) == QColor(Qt::red)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        QCOMPARE(right - left, bottom - top);
+        QVERIFY(std::abs((right - left) - 20) <= 1);
+    }
+
+    void farAndInfiniteCoordinatesAreClipped()
+    {
+        ImageSurface surface = Chart();
+        const float huge = std::numeric_limits<float>::max();
+        surface.DrawLine(-huge, -15, huge, -15, red);
+        surface.DrawLine(50, std::numeric_limits<float>::infinity(), 50, -30, red);
+        surface.DrawCircle(huge, huge, huge, red);
+        QCOMPARE(surface.image().pixelColor(5, 20), QColor(Qt::red));
+        QCOMPARE(surface.image().pixelColor(60, 10), QColor(Qt::red));
+    }
+
+    void highDpiDrawsOnDevicePixels()
+    {
+        ImageSurface surface = Chart(2);
+        QCOMPARE(surface.image().size(), QSize(220, 80));
+        surface.DrawLine(0, 0, 95, 0, std::nullopt);
+        QCOMPARE(surface.image().pixelColor(120, 70), QColor(Qt::black));
+    }
+};
+
+QTEST_MAIN(ImageSurfaceTest)
+#include "ImageSurfaceTest.moc"
