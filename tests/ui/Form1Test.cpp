@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -283,6 +284,27 @@ private slots:
         Click("Command1");
         QCOMPARE(messages->texts, QStringList{"Arithmetic overflow"});
         QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
+    void numbersAreWrittenInTheLocalesSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        window = std::make_unique<Form1>();
+        QLocale::setDefault(QLocale::c());
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Box("Text_Beta")->text(), "39,3139");
+        QCOMPARE(Box("Text_Mn1")->text(), "1,26714");
+    }
+
+    void aboutStaysWhenTheMainWindowCloses()
+    {
+        window->findChild<QAction*>("Mn_About")->trigger();
+        window->close();
+        QVERIFY(window->aboutWindow()->isVisible());
+        QVERIFY(QApplication::quitOnLastWindowClosed());
     }
 
     void aboutOpensOnceModelessAndWithoutOwner()
