@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation

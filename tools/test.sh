@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, fuzzes a whole click for a minute, then builds and runs every test
+# under AddressSanitizer + UndefinedBehaviorSanitizer and plainly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/test
-ctest --test-dir build/test --output-on-failure -j "$(nproc)"
+
+cmake --preset fuzz
+cmake --build --preset fuzz --target click-fuzzer
+corpus="$(mktemp -d)"
+trap 'rm -rf "$corpus"' EXIT
+build/fuzz/fuzz/click-fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=128 \
+    -print_final_stats=1 -artifact_prefix=build/fuzz/ "$corpus" fuzz/corpus
+
+for preset in asan dev; do
+    cmake --preset "$preset"
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
+done

@@ -2,15 +2,21 @@
 
 #include "chart/ChartSurface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace
 {
 
+// A coordinate beyond the single-precision range (a β of −1e78 typed in the M1 mode, say) lies
+// far off the chart; it is handed over as the largest float of its sign, which the surface
+// clips, never as an infinity.
 float Narrow(double value)
 {
-    return static_cast<float>(value);
+    constexpr double Largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -Largest, Largest));
 }
 
 // θ in radians from the θ–β–M relation with γ = 1.4, for β in radians.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -147,6 +148,14 @@ TEST(Marks, SolutionIsARingWithGuidesToBothAxes)
         EXPECT_EQ(calls[i].args, expected[i].second) << i;
         EXPECT_EQ(calls[i].colour, chart::Red) << i;
     }
+}
+
+TEST(Marks, CoordinatesBeyondFloatRangeStayFinite)
+{
+    RecordingForm form;
+    MarkSolution(form, -1e78, 5);
+    EXPECT_EQ(form.surface.calls[0].args[0], -std::numeric_limits<float>::max());
+    EXPECT_EQ(form.surface.calls[2].args[1], -5.0f);
 }
 
 TEST(Marks, NoSolutionIsALineAcrossTheChart)
