@@ -18,7 +18,8 @@
 #include <string>
 #include <string_view>
 
-namespace {
+namespace
+{
 
 void Require(bool condition)
 {

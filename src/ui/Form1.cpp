@@ -161,11 +161,10 @@ void Form1::BuildControls()
     for (auto [element, name, twips, caption] :
          {std::tuple{Element::Label_Teta, "Label_Teta", QRect(240, 720, 135, 255), "θ"},
           std::tuple{Element::Label_Beta, "Label_Beta", QRect(2640, 4200, 375, 255), "β"}}) {
-        QLabel* label = AddLabel(m_picture1, name, twips, QString::fromUtf8(caption));
-        label->move(label->pos() + inside);
+        auto* label = new AxisLabel(QString::fromUtf8(caption), ChartBackground, m_picture1);
+        label->setObjectName(name);
+        label->setGeometry(TwipsToPixels(twips).translated(inside));
         label->setFont(GreekFont());
-        label->setAutoFillBackground(true);
-        SetBackground(label, QPalette::Window, ChartBackground);
         label->hide();
         m_elements[Index(element)] = label;
     }
@@ -202,7 +201,10 @@ std::string Form1::Text(TextBox box) const
 void Form1::SetText(TextBox box, const std::string& text)
 {
     QLineEdit* edit = m_textBoxes[Index(box)];
-    edit->setText(QString::fromStdString(text));
+    const QString newText = QString::fromStdString(text);
+    if (edit->text() == newText)
+        return; // β is written twice by a solved request: lay the text out once
+    edit->setText(newText);
     edit->setCursorPosition(0); // show the value from its first character
 }
 

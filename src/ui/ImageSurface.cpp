@@ -27,8 +27,53 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor bac
     m_image.fill(m_background);
 }
 
+ImageSurface::~ImageSurface() = default;
+
+const QImage& ImageSurface::image()
+{
+    DrawPendingPolyline();
+    FinishPainting();
+    return m_image;
+}
+
+QPainter& ImageSurface::Painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setPen(Qt::NoPen);
+    }
+    return *m_painter;
+}
+
+QPainter& ImageSurface::Painter(QColor colour)
+{
+    QPainter& painter = Painter();
+    if (painter.pen().style() == Qt::NoPen || painter.pen().color() != colour) {
+        // A cosmetic pen: one device pixel wide, drawn by the rasteriser's fast line path.
+        QPen pen(colour, 0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+    }
+    return painter;
+}
+
+void ImageSurface::FinishPainting()
+{
+    m_painter.reset();
+}
+
+void ImageSurface::DrawPendingPolyline()
+{
+    if (m_polyline.size() > 1)
+        Painter(m_polylineColour).drawPolyline(m_polyline);
+    m_polyline.clear();
+}
+
 void ImageSurface::Clear()
 {
+    m_polyline.clear();
+    FinishPainting();
     m_image.fill(m_background);
 }
 
@@ -54,9 +99,8 @@ QColor ImageSurface::ColourOr(std::optional<Rgb> colour) const
 
 void ImageSurface::Line(QPointF from, QPointF to, QColor colour)
 {
-    QPainter painter(&m_image);
-    painter.setPen(QPen(colour, 1));
-    painter.drawLine(from, to);
+    DrawPendingPolyline();
+    Painter(colour).drawLine(from, to);
     m_current = to;
 }
 
@@ -67,24 +111,29 @@ void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optiona
 
 void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 {
-    Line(m_current, ToPixels(x, y), ColourOr(colour));
+    const QColor qcolour = ColourOr(colour);
+    if (m_polyline.isEmpty() || qcolour != m_polylineColour) {
+        DrawPendingPolyline();
+        m_polyline << m_current;
+        m_polylineColour = qcolour;
+    }
+    m_current = ToPixels(x, y);
+    m_polyline << m_current;
 }
 
 void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
+    DrawPendingPolyline();
     m_current = ToPixels(x, y);
-    QPainter painter(&m_image);
-    painter.fillRect(QRectF(std::floor(m_current.x()), std::floor(m_current.y()), 1, 1),
-                     ColourOr(colour));
+    Painter().fillRect(QRectF(std::floor(m_current.x()), std::floor(m_current.y()), 1, 1),
+                       ColourOr(colour));
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
 {
+    DrawPendingPolyline();
     // Round on screen: the radius is measured on the horizontal scale for both directions.
     const qreal pixels = Bounded(qreal(radius) * m_image.deviceIndependentSize().width() /
                                  (qreal(m_right) - m_left));
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(ColourOr(colour), 1));
-    painter.drawEllipse(ToPixels(x, y), std::abs(pixels), std::abs(pixels));
+    Painter(ColourOr(colour)).drawEllipse(ToPixels(x, y), std::abs(pixels), std::abs(pixels));
 }

@@ -5,17 +5,28 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QSize>
+
+#include <memory>
+
+class QPainter;
 
 // The chart's drawing surface on an image that keeps what was drawn, so that the picture area
 // can repaint itself at any time by copying it. The image has the device pixels of the area,
-// so that lines stay one pixel wide and crisp on a high-dpi screen.
+// so that lines stay one pixel wide and crisp on a high-dpi screen. One painter serves a whole
+// run of drawing calls, and consecutive lines from the current point in one colour are drawn
+// as one polyline; reading the image finishes both.
 class ImageSurface : public ChartSurface
 {
 public:
     ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background);
+    ~ImageSurface() override;
+    ImageSurface(const ImageSurface&) = delete;
+    ImageSurface& operator=(const ImageSurface&) = delete;
 
-    const QImage& image() const { return m_image; }
+    // What has been drawn, with every pending line drawn first.
+    const QImage& image();
 
     void Clear() override;
     void SetScale(float left, float top, float right, float bottom) override;
@@ -28,8 +39,13 @@ private:
     QPointF ToPixels(float x, float y) const;
     QColor ColourOr(std::optional<Rgb> colour) const;
     void Line(QPointF from, QPointF to, QColor colour);
+    QPainter& Painter();
+    QPainter& Painter(QColor colour);
+    void DrawPendingPolyline();
+    void FinishPainting();
 
     QImage m_image;
+    std::unique_ptr<QPainter> m_painter;
     QColor m_background;
     QColor m_foreground = Qt::black;
     float m_left = 0;
@@ -37,4 +53,6 @@ private:
     float m_right = 1;
     float m_bottom = 1;
     QPointF m_current;
+    QPolygonF m_polyline; // points of DrawLineTo calls not drawn yet
+    QColor m_polylineColour;
 };

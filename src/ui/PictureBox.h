@@ -3,6 +3,7 @@
 #include "ui/ImageSurface.h"
 
 #include <QFrame>
+#include <QLabel>
 
 #include <memory>
 
@@ -22,4 +23,21 @@ protected:
 
 private:
     std::unique_ptr<ImageSurface> m_surface;
+};
+
+// An axis label inside the chart area. It fills its own box with the chart's background rather
+// than declaring itself opaque, which would punch a hole into the chart's clip and turn every
+// repaint of the chart from a plain copy into a clipped one.
+class AxisLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    AxisLabel(const QString& caption, QColor background, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_background;
 };

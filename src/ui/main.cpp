@@ -1,3 +1,4 @@
+#include "ui/Application.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -5,9 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("oblique-shock-calculator");
-    QApplication::setApplicationDisplayName("Oblique Shock Calculator");
-    QApplication::setApplicationVersion(OSC_VERSION);
+    SetUpApplication();
 
     Form1 window;
     window.show();

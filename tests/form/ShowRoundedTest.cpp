@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShowRounded, WritesTheBoxInTheUsersDecimalSeparator)
 {
     RecordingForm form;
-    form.separator = ",";
+    form.separator = std::string(1, ',');
     ShowRounded(form, TextBox::Text_Beta, 39.313932, 4);
     ShowRounded(form, TextBox::Text_M2, 2.0, 5);
     EXPECT_EQ(form.events, (std::vector<std::string>{"Text_Beta <- 39,3139", "Text_M2 <- 2"}));

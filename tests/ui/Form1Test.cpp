@@ -1,4 +1,5 @@
 #include "ui/Form1.h"
+#include "ui/Application.h"
 #include "ui/FormAbout.h"
 #include "ui/PictureBox.h"
 
@@ -51,19 +52,27 @@ private:
     QTimer m_timer;
 };
 
-QColor Pixel(PictureBox* picture, double beta, double teta)
+// Whether the chart shows `colour` at (β, θ), give or take a pixel of rasterisation.
+bool ColourNear(PictureBox* picture, double beta, double teta, QColor colour)
 {
     // The chart maps β from −10 to 100 across and θ from 35 down to −5.
     const QImage& image = picture->surface().image();
     const QSizeF area = image.deviceIndependentSize();
-    return image.pixelColor(int((beta + 10) * area.width() / 110 * image.devicePixelRatio()),
-                            int((35 - teta) * area.height() / 40 * image.devicePixelRatio()));
+    const int x = int((beta + 10) * area.width() / 110 * image.devicePixelRatio());
+    const int y = int((35 - teta) * area.height() / 40 * image.devicePixelRatio());
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (image.valid(x + dx, y + dy) && image.pixelColor(x + dx, y + dy) == colour)
+                return true;
+        }
+    }
+    return false;
 }
 
 bool HasRedInRow(PictureBox* picture, double teta)
 {
     for (double beta = 0.5; beta < 95; beta += 0.25) {
-        if (Pixel(picture, beta, teta) == QColor(Qt::red))
+        if (ColourNear(picture, beta, teta, Qt::red))
             return true;
     }
     return false;
@@ -99,6 +108,8 @@ private:
     PictureBox* Picture() { return Control<PictureBox>("Picture1"); }
 
 private slots:
+    void initTestCase() { SetUpApplication(); }
+
     void init()
     {
         window = std::make_unique<Form1>();
@@ -203,10 +214,10 @@ private slots:
         QVERIFY(Control<QLabel>("Label_Beta")->isVisible());
 
         PictureBox* picture = Picture();
-        QCOMPARE(Pixel(picture, 66, 22.9233), QColor(Qt::red));       // top of the M = 2.0 curve
-        QCOMPARE(Pixel(picture, 65.3149, 34.0733), QColor(Qt::blue)); // top of M = 3.0
-        QCOMPARE(Pixel(picture, 39.3139, 5), QColor(Qt::red));        // guide down to the β axis
-        QCOMPARE(Pixel(picture, 20, 10), QColor(Qt::red));            // guide across to the θ axis
+        QVERIFY(ColourNear(picture, 66, 22.9233, Qt::red));       // top of the M = 2.0 curve
+        QVERIFY(ColourNear(picture, 65.3149, 34.0733, Qt::blue)); // top of M = 3.0
+        QVERIFY(ColourNear(picture, 39.3139, 5, Qt::red));        // guide down to the β axis
+        QVERIFY(ColourNear(picture, 20, 10, Qt::red));            // guide across to the θ axis
     }
 
     void outputChoicePreparesTheBoxes()
@@ -250,7 +261,7 @@ private slots:
         bool chartShown = false;
         messages->whileShown = [&] {
             chartShown =
-                HasRedInRow(Picture(), 30) && Pixel(Picture(), 66, 22.9233) == QColor(Qt::red) &&
+                HasRedInRow(Picture(), 30) && ColourNear(Picture(), 66, 22.9233, Qt::red) &&
                 Box("Text_Beta")->text().isEmpty() && Control<QGroupBox>("Frame3")->isVisible();
         };
         Click("Command1");

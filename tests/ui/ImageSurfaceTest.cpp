@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <limits>
+#include <memory>
 
 class ImageSurfaceTest : public QObject
 {
@@ -13,17 +14,18 @@ private:
     static constexpr Rgb red{255, 0, 0};
 
     // A 110 × 40 pixel area: one pixel per unit of the chart's scale.
-    ImageSurface Chart(qreal devicePixelRatio = 1)
+    std::unique_ptr<ImageSurface> Chart(qreal devicePixelRatio = 1)
     {
-        ImageSurface surface(QSize(110, 40), devicePixelRatio, background);
-        surface.SetScale(-10, -35, 100, 5);
+        auto surface = std::make_unique<ImageSurface>(QSize(110, 40), devicePixelRatio, background);
+        surface->SetScale(-10, -35, 100, 5);
         return surface;
     }
 
 private slots:
     void linesLandOnTheScaledPixels()
     {
-        ImageSurface surface = Chart();
+        const auto chart = Chart();
+        ImageSurface& surface = *chart;
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         surface.SetPoint(50, -20, red);
         surface.DrawLineTo(50, -30, red);
@@ -35,7 +37,8 @@ private slots:
 
     void clearKeepsTheScale()
     {
-        ImageSurface surface = Chart();
+        const auto chart = Chart();
+        ImageSurface& surface = *chart;
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         surface.Clear();
         QCOMPARE(surface.image().pixelColor(60, 35), background);
@@ -65,7 +68,8 @@ private slots:
 
     void farAndInfiniteCoordinatesAreClipped()
     {
-        ImageSurface surface = Chart();
+        const auto chart = Chart();
+        ImageSurface& surface = *chart;
         const float huge = std::numeric_limits<float>::max();
         surface.DrawLine(-huge, -15, huge, -15, red);
         surface.DrawLine(50, std::numeric_limits<float>::infinity(), 50, -30, red);
@@ -76,7 +80,8 @@ private slots:
 
     void highDpiDrawsOnDevicePixels()
     {
-        ImageSurface surface = Chart(2);
+        const auto chart = Chart(2);
+        ImageSurface& surface = *chart;
         QCOMPARE(surface.image().size(), QSize(220, 80));
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         QCOMPARE(surface.image().pixelColor(120, 70), QColor(Qt::black));

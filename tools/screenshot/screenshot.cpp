@@ -1,5 +1,6 @@
 // Starts the main window, makes the request of a typical user (β as output, M1 = 2, θ = 10)
 // with real clicks and keys, and saves what the screen shows of the window.
+#include "ui/Application.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Oblique Shock Calculator");
+    SetUpApplication();
     const QString output = argc > 1 ? argv[1] : "screenshot.png";
 
     Form1 window;

@@ -1,0 +1,112 @@
+#include "BenchForm.h"
+#include "chart/Chart.h"
+#include "ui/Application.h"
+#include "ui/Form1.h"
+#include "ui/PictureBox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+
+// grafik's 444 calls drawn on the image of Picture1.
+void GrafikOnImage(benchmark::State& run)
+{
+    Form1 window;
+    FormState state;
+    for (auto _ : run) {
+        grafik(window, state, 2.0);
+        benchmark::DoNotOptimize(window.findChild<PictureBox*>("Picture1")->surface().image());
+    }
+}
+
+// One click in the real window, offscreen: the request, five boxes, the chart and the repaint.
+// θ alternates between 10° and 12°, so that every click changes what the boxes show. Each
+// click is timed on its own for the median and the 99th percentile.
+void ClickInWindow(benchmark::State& run)
+{
+    Form1 window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        run.SkipWithError("window not exposed");
+        return;
+    }
+    window.findChild<QRadioButton*>("Option_Beta")->click();
+    window.findChild<QLineEdit*>("Text_M1")->setText("2");
+    auto* teta = window.findChild<QLineEdit*>("Text_Teta");
+    auto* command = window.findChild<QPushButton*>("Command1");
+    QApplication::processEvents();
+
+    std::vector<double> micros;
+    bool twelve = false;
+    for (auto _ : run) {
+        run.PauseTiming();
+        teta->setText(twelve ? "12" : "10");
+        twelve = !twelve;
+        QApplication::processEvents();
+        run.ResumeTiming();
+        QElapsedTimer clock;
+        clock.start();
+        command->click();
+        QApplication::processEvents(); // paints everything the click made dirty
+        micros.push_back(clock.nsecsElapsed() / 1e3);
+    }
+    if (window.findChild<QLineEdit*>("Text_Beta")->text().isEmpty()) {
+        run.SkipWithError("the click did not solve");
+        return;
+    }
+    std::sort(micros.begin(), micros.end());
+    run.counters["p50_us"] = micros[micros.size() / 2];
+    run.counters["p99_us"] = micros[micros.size() * 99 / 100];
+}
+
+// Whole processes, from start to the shown main window: the calculator's and a bare
+// QMainWindow of the same size, alternately, so that both see the same machine.
+void StartUp(benchmark::State& run, const char* which)
+{
+    const QString probe = QCoreApplication::applicationDirPath() + "/startup-probe";
+    for (auto _ : run) {
+        QProcess process;
+        QElapsedTimer clock;
+        clock.start();
+        process.start(probe, {which});
+        if (!process.waitForFinished(10000) || process.exitCode() != 0) {
+            run.SkipWithError("the start-up probe failed");
+            break;
+        }
+        run.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+
+} // namespace
+
+BENCHMARK(GrafikOnImage);
+BENCHMARK(ClickInWindow)->Iterations(5000);
+BENCHMARK_CAPTURE(StartUp, bare_main_window, "bare")
+    ->UseManualTime()
+    ->Iterations(30)
+    ->Repetitions(3);
+BENCHMARK_CAPTURE(StartUp, calculator, "form1")->UseManualTime()->Iterations(30)->Repetitions(3);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    SetUpApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
