@@ -1,5 +1,7 @@
 #include "ui/PictureBox.h"
 
+#include "ui/ClassicStyle.h"
+
 #include <QPainter>
 
 PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFrame(parent)
@@ -18,19 +20,8 @@ PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFr
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    // The sunken two-pixel border as filled strips: the style's line drawing would cost more
-    // than copying the whole chart.
     QPainter painter(this);
-    const QRect outer = rect();
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    const auto edges = [&painter](QRect r, const QColor& topLeft, const QColor& bottomRight) {
-        painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
-        painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
-        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-    };
-    edges(outer, palette().color(QPalette::Dark), palette().color(QPalette::Light));
-    edges(inner, palette().color(QPalette::Shadow), palette().color(QPalette::Midlight));
+    DrawSunkenBorder(painter, rect(), palette());
     painter.setCompositionMode(QPainter::CompositionMode_Source); // the chart is opaque: copy it
     painter.drawImage(contentsRect().topLeft(), m_surface->image());
 }
