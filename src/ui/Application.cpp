@@ -9,6 +9,7 @@ void SetUpApplication()
     QApplication::setApplicationName("oblique-shock-calculator");
     QApplication::setApplicationDisplayName("Oblique Shock Calculator");
     QApplication::setApplicationVersion(OSC_VERSION);
+    QApplication::setDesktopFileName("oblique-shock-calculator");
     // The menu bar belongs inside the window; asking the desktop for a global menu only costs
     // start-up time.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

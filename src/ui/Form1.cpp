@@ -2,6 +2,7 @@
 
 #include "calc/Command1Click.h"
 #include "calc/OutputSelection.h"
+#include "chart/ChartDescription.h"
 #include "ui/Fonts.h"
 #include "ui/FormAbout.h"
 #include "ui/PictureBox.h"
@@ -56,6 +57,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     BuildControls();
     SetTabOrder();
+    SetAccessibleTexts();
 
     // The load step: the form state has its initial values; the weak/strong choice is hidden.
     SetVisible(Element::Frame3, false);
@@ -127,8 +129,10 @@ void Form1::BuildControls()
     for (OptionButton output :
          {OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta}) {
         m_outputGroup->addButton(m_options[Index(output)]);
-        connect(m_options[Index(output)], &QRadioButton::clicked, this,
-                [this, output] { SelectOutput(*this, output); });
+        connect(m_options[Index(output)], &QRadioButton::clicked, this, [this, output] {
+            SelectOutput(*this, output);
+            m_picture1->setAccessibleDescription(EmptyChartDescription);
+        });
     }
     m_branchGroup->addButton(m_options[Index(OptionButton::Option_Weak)]);
     m_branchGroup->addButton(m_options[Index(OptionButton::Option_Strong)]);
@@ -137,7 +141,11 @@ void Form1::BuildControls()
     m_command1 = new QPushButton("Choose an output option", client);
     m_command1->setObjectName("Command1");
     m_command1->setGeometry(TwipsToPixels(QRect(240, 2280, 2055, 495)));
-    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(*this, m_state); });
+    connect(m_command1, &QPushButton::clicked, this, [this] {
+        const RequestOutcome outcome = Command1_Click(*this, m_state);
+        if (const auto description = ChartDescription(outcome, DecimalSeparator()))
+            m_picture1->setAccessibleDescription(QString::fromStdString(*description));
+    });
 
     m_frame1 = new QGroupBox(client);
     m_frame1->setObjectName("Frame1");
@@ -182,6 +190,37 @@ void Form1::SetTabOrder()
         m_options[Index(OptionButton::Option_Weak)], m_options[Index(OptionButton::Option_Strong)]};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::SetAccessibleTexts()
+{
+    struct Spoken {
+        const char* control;
+        const char* name;
+        const char* description;
+    };
+    static constexpr Spoken texts[] = {
+        {"Text_M1", "Upstream Mach number M1", "Input, or the result when M1 is the output"},
+        {"Text_Teta", "Deflection angle θ in degrees", "Input, or the result when θ is the output"},
+        {"Text_Beta", "Shock wave angle β in degrees", "Input, or the result when β is the output"},
+        {"Text_Mn1", "Upstream normal Mach number Mn1", "Result of the last β calculation"},
+        {"Text_Mn2", "Downstream normal Mach number Mn2", "Result of the last β calculation"},
+        {"Text_M2", "Downstream Mach number M2", "Result of the last β calculation"},
+        {"Text_p2p1", "Pressure ratio p2/p1", "Result of the last β calculation"},
+        {"Text_T2T1", "Temperature ratio T2/T1", "Result of the last β calculation"},
+        {"Option_M1", "Output: upstream Mach number M1", "Compute M1 from θ and β"},
+        {"Option_Teta", "Output: deflection angle θ", "Compute θ from M1 and β"},
+        {"Option_Beta", "Output: shock wave angle β", "Compute β from M1 and θ"},
+        {"Option_Weak", "Weak shock", "Compute the weak solution for β"},
+        {"Option_Strong", "Strong shock", "Compute the strong solution for β"},
+        {"Command1", "Calculate", "Compute the chosen output from the two inputs"},
+        {"Picture1", "θ–β chart", EmptyChartDescription},
+    };
+    for (const Spoken& spoken : texts) {
+        auto* control = findChild<QWidget*>(spoken.control);
+        control->setAccessibleName(QString::fromUtf8(spoken.name));
+        control->setAccessibleDescription(QString::fromUtf8(spoken.description));
+    }
 }
 
 void Form1::ShowAbout()

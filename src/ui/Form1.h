@@ -48,6 +48,7 @@ public:
 private:
     void BuildControls();
     void SetTabOrder();
+    void SetAccessibleTexts();
     void ShowAbout();
 
     FormState m_state;

@@ -1,4 +1,5 @@
 #include "chart/Chart.h"
+#include "chart/ChartDescription.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,23 @@ TEST(Marks, NoSolutionIsALineAcrossTheChart)
     ASSERT_EQ(form.surface.calls.size(), 1u);
     EXPECT_EQ(form.surface.calls[0].args, (std::vector<float>{0, -30, 95, -30}));
     EXPECT_EQ(form.surface.calls[0].colour, chart::Red);
+}
+
+} // namespace
+
+namespace
+{
+
+TEST(ChartDescription, SaysWhatTheClickDrew)
+{
+    EXPECT_EQ(ChartDescription({OutcomeKind::Solved, 2, 39.31393180, 10, {}}, "."),
+              "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+    EXPECT_EQ(
+        ChartDescription({OutcomeKind::NoAttachedSolution, 2.5, 0, 40.25, "Teta > TetaMax"}, ","),
+        "θ–β chart for M1 = 2,5; no attached shock for θ = 40,25°");
+    for (OutcomeKind unchanged :
+         {OutcomeKind::NoOutputChosen, OutcomeKind::Rejected, OutcomeKind::CalculationFailed})
+        EXPECT_FALSE(ChartDescription({unchanged, 0, 0, 0, {}}, "."));
 }
 
 } // namespace

@@ -318,6 +318,34 @@ private slots:
         QVERIFY(QApplication::quitOnLastWindowClosed());
     }
 
+    void screenReadersHearNamesAndTheChart()
+    {
+        QCOMPARE(Box("Text_M1")->accessibleName(), "Upstream Mach number M1");
+        QCOMPARE(Box("Text_M2")->accessibleName(), "Downstream Mach number M2");
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            if (name.startsWith("Text_") || name.startsWith("Option_") || name == "Command1") {
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+                QVERIFY2(!control->accessibleDescription().isEmpty(),
+                         qPrintable(control->objectName()));
+            }
+        }
+        QCOMPARE(Control<QRadioButton>("Option_Teta")->text(), "θ =");
+
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Picture()->accessibleDescription(),
+                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+        Type("Text_M1", "0.5");
+        Click("Command1");
+        QCOMPARE(Picture()->accessibleDescription(),
+                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+        Click("Option_Teta");
+        QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty");
+    }
+
     void aboutOpensOnceModelessAndWithoutOwner()
     {
         auto* about = window->findChild<QAction*>("Mn_About");

@@ -1,0 +1,24 @@
+#include "chart/ChartDescription.h"
+
+#include "form/ShowRounded.h"
+
+std::optional<std::string> ChartDescription(const RequestOutcome& outcome,
+                                            const std::string& decimalSeparator)
+{
+    const auto number = [&](double value) {
+        return FormatRounded(value, 4, decimalSeparator);
+    };
+    const std::string chart = "θ–β chart for M1 = " + number(outcome.M1);
+    switch (outcome.kind) {
+    case OutcomeKind::Solved:
+        return chart + "; solution β = " + number(outcome.Beta) + "°, θ = " + number(outcome.Teta) +
+               "°";
+    case OutcomeKind::NoAttachedSolution:
+        return chart + "; no attached shock for θ = " + number(outcome.Teta) + "°";
+    case OutcomeKind::NoOutputChosen:
+    case OutcomeKind::Rejected:
+    case OutcomeKind::CalculationFailed:
+        break;
+    }
+    return std::nullopt;
+}
