@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, fuzzes a whole click for a minute, then builds and runs every test
-# under AddressSanitizer + UndefinedBehaviorSanitizer and plainly.
+# Installs what is missing, fuzzes a whole click for a minute, validates the desktop entry and
+# builds the Debian package, then builds and runs every test under AddressSanitizer +
+# UndefinedBehaviorSanitizer and plainly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
@@ -11,6 +12,8 @@ corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus"' EXIT
 build/fuzz/fuzz/click-fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=128 \
     -print_final_stats=1 -artifact_prefix=build/fuzz/ "$corpus" fuzz/corpus
+
+tools/package.sh
 
 for preset in asan dev; do
     cmake --preset "$preset"
