@@ -8,8 +8,7 @@
 
 // A main window without recording overhead: texts are kept, drawing and messages are counted,
 // so that a benchmark measures the calculation and the chart rather than the test double.
-class NullSurface : public ChartSurface
-{
+class NullSurface : public ChartSurface {
 public:
     int calls = 0;
     void Clear() override { ++calls; }
@@ -20,8 +19,7 @@ public:
     void DrawCircle(float, float, float, Rgb) override { ++calls; }
 };
 
-class BenchForm : public ControlModel
-{
+class BenchForm : public ControlModel {
 public:
     BenchForm(OptionButton output, bool strong, std::string M1, std::string teta, std::string beta)
         : m_output(output), m_strong(strong)

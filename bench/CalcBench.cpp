@@ -4,8 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-namespace
-{
+namespace {
 
 void Request(benchmark::State& run, OptionButton output, bool strong, const char* M1,
              const char* teta, const char* beta, OutcomeKind expected)

@@ -17,8 +17,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // grafik's 444 calls drawn on the image of Picture1.
 void GrafikOnImage(benchmark::State& run)

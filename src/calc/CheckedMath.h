@@ -6,8 +6,7 @@
 
 // Arithmetic steps of the calculation that stop it with an ArithmeticFault where a double would
 // silently turn into inf or nan.
-namespace checked
-{
+namespace checked {
 
 inline double Finite(double value)
 {

@@ -9,8 +9,7 @@
 
 using namespace checked;
 
-namespace
-{
+namespace {
 
 RequestOutcome Refused(ControlModel& form, const std::string& message,
                        OutcomeKind kind = OutcomeKind::Rejected)

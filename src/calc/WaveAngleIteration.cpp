@@ -9,8 +9,7 @@
 
 using namespace checked;
 
-namespace
-{
+namespace {
 
 constexpr int MaxSteps = 1000;
 constexpr double ConvergedDegrees = 0.0001;

@@ -7,8 +7,7 @@
 #include <limits>
 #include <optional>
 
-namespace
-{
+namespace {
 
 // A coordinate beyond the single-precision range (a β of −1e78 typed in the M1 mode, say) lies
 // far off the chart; it is handed over as the largest float of its sign, which the surface

@@ -4,8 +4,7 @@
 #include "form/FormState.h"
 
 // The θ–β–M chart on Picture1: x is β in degrees, y is −θ in degrees.
-namespace chart
-{
+namespace chart {
 inline constexpr Rgb Black{0, 0, 0};
 inline constexpr Rgb Blue{0, 0, 255};
 inline constexpr Rgb Red{255, 0, 0};

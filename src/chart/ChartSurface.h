@@ -7,8 +7,7 @@
 // A drawing area with a user coordinate system and a current point. Coordinates and the radius
 // are single precision; without a colour, lines and points take the foreground colour (black).
 // Whatever falls outside the drawable area is clipped.
-class ChartSurface
-{
+class ChartSurface {
 public:
     virtual ~ChartSurface() = default;
 

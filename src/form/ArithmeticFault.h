@@ -4,8 +4,7 @@
 
 // A step of a calculation that has no finite result. It abandons the request at that step;
 // what was written before it stays, and the user is told what went wrong.
-class ArithmeticFault : public std::runtime_error
-{
+class ArithmeticFault : public std::runtime_error {
 public:
     enum class Kind { Overflow, DivisionByZero, NegativeRoot };
 

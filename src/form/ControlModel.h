@@ -29,8 +29,7 @@ std::string_view ControlName(Element element);
 
 // The main window as the logic sees it: the window layer presents these operations on real
 // controls, tests on a record. Texts are UTF-8.
-class ControlModel
-{
+class ControlModel {
 public:
     virtual ~ControlModel() = default;
 

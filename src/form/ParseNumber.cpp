@@ -7,8 +7,7 @@
 #include <charconv>
 #include <string>
 
-namespace
-{
+namespace {
 
 bool IsSkipped(char c)
 {

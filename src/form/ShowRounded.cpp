@@ -5,8 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace
-{
+namespace {
 
 constexpr int MaxSignificantDigits = 15;
 

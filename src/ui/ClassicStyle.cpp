@@ -4,8 +4,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-namespace
-{
+namespace {
 
 void Edges(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
 {

@@ -8,8 +8,7 @@ class QRect;
 
 // The classic look, with the sunken boxes and etched frames drawn as filled one-pixel strips:
 // the base style strokes them as lines, which costs more than the rest of a repaint.
-class ClassicStyle : public QProxyStyle
-{
+class ClassicStyle : public QProxyStyle {
     Q_OBJECT
 
 public:

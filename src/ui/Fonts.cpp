@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-namespace
-{
+namespace {
 
 // The first installed family of the list is used; the font matcher walks the list itself,
 // which is much cheaper at start-up than asking the font database about each family.

@@ -21,12 +21,12 @@
 
 #include <tuple>
 
-namespace
-{
+namespace {
 
 const QColor ChartBackground(255, 255, 192);
 
-template <typename Enum> std::size_t Index(Enum value)
+template <typename Enum>
+std::size_t Index(Enum value)
 {
     return static_cast<std::size_t>(value);
 }

@@ -23,8 +23,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class Form1 : public QMainWindow, public ControlModel
-{
+class Form1 : public QMainWindow, public ControlModel {
     Q_OBJECT
 
 public:

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
+namespace {
 
 // Far outside any picture area, yet small enough for the painter's fixed-point rasteriser.
 constexpr qreal PixelLimit = 1e5;

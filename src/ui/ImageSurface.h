@@ -17,8 +17,7 @@ class QPainter;
 // so that lines stay one pixel wide and crisp on a high-dpi screen. One painter serves a whole
 // run of drawing calls, and consecutive lines from the current point in one colour are drawn
 // as one polyline; reading the image finishes both.
-class ImageSurface : public ChartSurface
-{
+class ImageSurface : public ChartSurface {
 public:
     ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background);
     ~ImageSurface() override;

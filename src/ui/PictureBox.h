@@ -9,8 +9,7 @@
 
 // The chart area: a sunken frame whose inside shows the image that the chart draws on.
 // Repainting only copies that image, so nothing drawn is lost when a window passes over it.
-class PictureBox : public QFrame
-{
+class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
@@ -28,8 +27,7 @@ private:
 // An axis label inside the chart area. It fills its own box with the chart's background rather
 // than declaring itself opaque, which would punch a hole into the chart's clip and turn every
 // repaint of the chart from a plain copy into a clipped one.
-class AxisLabel : public QLabel
-{
+class AxisLabel : public QLabel {
     Q_OBJECT
 
 public:

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct SelectionCase {
     const char* name;
@@ -16,9 +15,7 @@ struct SelectionCase {
     std::vector<std::string> colours; // Text_M1, Text_Beta, Text_Teta
 };
 
-class OutputSelection : public testing::TestWithParam<SelectionCase>
-{
-};
+class OutputSelection : public testing::TestWithParam<SelectionCase> {};
 
 TEST_P(OutputSelection, PreparesTheWindowForANewRequest)
 {

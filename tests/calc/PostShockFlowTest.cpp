@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct FlowCase {
     const char* name;
@@ -20,9 +19,7 @@ struct FlowCase {
     std::vector<std::string> boxes; // Mn1, Mn2, M2, p2/p1, T2/T1
 };
 
-class PostShockFlowWrites : public testing::TestWithParam<FlowCase>
-{
-};
+class PostShockFlowWrites : public testing::TestWithParam<FlowCase> {};
 
 TEST_P(PostShockFlowWrites, FiveBoxesInOrder)
 {

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // The user's side of one click: the output chosen and what the three boxes hold.
 struct Typed {
@@ -46,9 +45,7 @@ struct RefusalCase {
     std::string message;
 };
 
-class RequestRefuses : public testing::TestWithParam<RefusalCase>
-{
-};
+class RequestRefuses : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RequestRefuses, WithOneMessageAndNoWrite)
 {
@@ -135,9 +132,7 @@ struct SolvedCase {
     std::string shown;
 };
 
-class RequestSolves : public testing::TestWithParam<SolvedCase>
-{
-};
+class RequestSolves : public testing::TestWithParam<SolvedCase> {};
 
 TEST_P(RequestSolves, WritesTheOutputBox)
 {
@@ -229,9 +224,7 @@ struct FaultCase {
     Typed typed;
 };
 
-class RequestFaults : public testing::TestWithParam<FaultCase>
-{
-};
+class RequestFaults : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(RequestFaults, AreReportedAsOverflowWithNothingWritten)
 {

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct Iteration {
     RecordingForm form;
@@ -32,9 +31,7 @@ struct ConvergingCase {
     std::string shown;
 };
 
-class IterationConverges : public testing::TestWithParam<ConvergingCase>
-{
-};
+class IterationConverges : public testing::TestWithParam<ConvergingCase> {};
 
 TEST_P(IterationConverges, ShowsBetaAfterSteps)
 {

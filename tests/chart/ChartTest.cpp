@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int Curves = 20;
 constexpr int CallsPerCurve = 22; // one SetPoint, 21 DrawLineTo
@@ -170,8 +169,7 @@ TEST(Marks, NoSolutionIsALineAcrossTheChart)
 
 } // namespace
 
-namespace
-{
+namespace {
 
 TEST(ChartDescription, SaysWhatTheClickDrew)
 {

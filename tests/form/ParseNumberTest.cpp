@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 struct ParseCase {
     const char* name;
@@ -15,9 +14,7 @@ struct ParseCase {
     double expected;
 };
 
-class ParseNumberReads : public testing::TestWithParam<ParseCase>
-{
-};
+class ParseNumberReads : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumberReads, LeadingNumber)
 {

@@ -5,8 +5,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 
 struct RoundCase {
     const char* name;
@@ -15,9 +14,7 @@ struct RoundCase {
     std::string expected;
 };
 
-class FormatRoundedWrites : public testing::TestWithParam<RoundCase>
-{
-};
+class FormatRoundedWrites : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(FormatRoundedWrites, Text)
 {

@@ -12,8 +12,7 @@
 // colour, visibility change, caption and message is appended to `events` in order, as
 // "Text_Beta <- 39.3139", "Text_M1 colour 200,200,200", "Frame3 hidden", "Command1 <- …" and
 // "message: …".
-class RecordingForm : public ControlModel
-{
+class RecordingForm : public ControlModel {
 public:
     RecordingForm();
 

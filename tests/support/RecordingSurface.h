@@ -17,8 +17,7 @@ struct SurfaceCall {
 };
 
 // A drawing surface that records every call.
-class RecordingSurface : public ChartSurface
-{
+class RecordingSurface : public ChartSurface {
 public:
     explicit RecordingSurface(const std::vector<std::string>* formEvents = nullptr)
         : m_formEvents(formEvents)

@@ -19,13 +19,11 @@
 
 #include <functional>
 
-namespace
-{
+namespace {
 
 // Answers every message box as a user would: reads it, then clicks OK. `whileShown` runs while
 // the box is still open, to look at the window behind it.
-class MessageBoxes : public QObject
-{
+class MessageBoxes : public QObject {
 public:
     MessageBoxes()
     {
@@ -80,15 +78,15 @@ bool HasRedInRow(PictureBox* picture, double teta)
 
 } // namespace
 
-class Form1Test : public QObject
-{
+class Form1Test : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<Form1> window;
     std::unique_ptr<MessageBoxes> messages;
 
-    template <typename T> T* Control(const char* name)
+    template <typename T>
+    T* Control(const char* name)
     {
         T* control = window->findChild<T*>(name);
         if (!control)

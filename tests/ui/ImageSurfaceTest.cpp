@@ -5,8 +5,7 @@
 #include <limits>
 #include <memory>
 
-class ImageSurfaceTest : public QObject
-{
+class ImageSurfaceTest : public QObject {
     Q_OBJECT
 
 private:
