@@ -1,6 +1,7 @@
 #include "BenchForm.h"
 #include "calc/RequestCalculation.h"
 #include "chart/Chart.h"
+#include "support/RecordingForm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +54,17 @@ void GrafikOnCountingSurface(benchmark::State& run)
     benchmark::DoNotOptimize(form.surface.calls);
 }
 
+// The same calls kept with their arguments, as the tests see them.
+void GrafikOnRecordingSurface(benchmark::State& run)
+{
+    const FormState state;
+    for (auto _ : run) {
+        RecordingForm form;
+        grafik(form, state, 2.0);
+        benchmark::DoNotOptimize(form.surface.calls.data());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BetaWeak);
@@ -61,5 +73,6 @@ BENCHMARK(BetaDetachedThousandSteps);
 BENCHMARK(TetaClosedForm);
 BENCHMARK(MachClosedForm);
 BENCHMARK(GrafikOnCountingSurface);
+BENCHMARK(GrafikOnRecordingSurface);
 
 BENCHMARK_MAIN();

@@ -362,6 +362,8 @@ private slots:
         QCOMPARE(shown, 1);
         QVERIFY(!window->isModal() && !aboutWindow->isModal());
         QCOMPARE(aboutWindow->findChild<QLabel*>("Label8")->text(), "last update: April 2007");
+        for (QLabel* label : aboutWindow->findChildren<QLabel*>())
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
     }
 };
 
