@@ -180,14 +180,24 @@ void Form1::BuildControls()
 
 void Form1::SetTabOrder()
 {
-    const std::array<QWidget*, 14> order{
-        m_textBoxes[Index(TextBox::Text_Mn1)],       m_textBoxes[Index(TextBox::Text_Mn2)],
-        m_textBoxes[Index(TextBox::Text_M2)],        m_textBoxes[Index(TextBox::Text_p2p1)],
-        m_textBoxes[Index(TextBox::Text_T2T1)],      m_textBoxes[Index(TextBox::Text_M1)],
-        m_textBoxes[Index(TextBox::Text_Teta)],      m_textBoxes[Index(TextBox::Text_Beta)],
-        m_options[Index(OptionButton::Option_M1)],   m_options[Index(OptionButton::Option_Teta)],
-        m_options[Index(OptionButton::Option_Beta)], m_command1,
-        m_options[Index(OptionButton::Option_Weak)], m_options[Index(OptionButton::Option_Strong)]};
+    // The chart takes focus by the keyboard only, so that a screen reader can reach its
+    // description.
+    m_picture1->setFocusPolicy(Qt::TabFocus);
+    const std::array<QWidget*, 15> order{m_textBoxes[Index(TextBox::Text_Mn1)],
+                                         m_textBoxes[Index(TextBox::Text_Mn2)],
+                                         m_textBoxes[Index(TextBox::Text_M2)],
+                                         m_textBoxes[Index(TextBox::Text_p2p1)],
+                                         m_textBoxes[Index(TextBox::Text_T2T1)],
+                                         m_picture1,
+                                         m_textBoxes[Index(TextBox::Text_M1)],
+                                         m_textBoxes[Index(TextBox::Text_Teta)],
+                                         m_textBoxes[Index(TextBox::Text_Beta)],
+                                         m_options[Index(OptionButton::Option_M1)],
+                                         m_options[Index(OptionButton::Option_Teta)],
+                                         m_options[Index(OptionButton::Option_Beta)],
+                                         m_command1,
+                                         m_options[Index(OptionButton::Option_Weak)],
+                                         m_options[Index(OptionButton::Option_Strong)]};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

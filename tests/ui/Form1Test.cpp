@@ -134,6 +134,16 @@ private slots:
         for (const char* box : {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"})
             QCOMPARE(Box(box)->text(), "1");
         QCOMPARE(window->focusWidget(), Box("Text_Mn1"));
+        // The keyboard walks the controls in the window's tab order.
+        QStringList order;
+        for (QWidget* at = Box("Text_Mn1"); order.size() < 15; at = at->nextInFocusChain()) {
+            if (at->focusPolicy() & Qt::TabFocus)
+                order << at->objectName();
+        }
+        QCOMPARE(order, QStringList({"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1",
+                                     "Picture1", "Text_M1", "Text_Teta", "Text_Beta", "Option_M1",
+                                     "Option_Teta", "Option_Beta", "Command1", "Option_Weak",
+                                     "Option_Strong"}));
         QCOMPARE(window->windowTitle(), "Oblique Shock Calculator");
         QVERIFY(window->findChild<QAction*>("Mn_About"));
     }
