@@ -124,18 +124,18 @@ void Form1::BuildControls()
 
     // One explicit group per frame: a click on the selected option keeps it selected, and the
     // weak/strong pair inside Frame2 is a group of its own.
-    m_outputGroup = new QButtonGroup(this);
-    m_branchGroup = new QButtonGroup(this);
+    auto* outputGroup = new QButtonGroup(this);
+    auto* branchGroup = new QButtonGroup(this);
     for (OptionButton output :
          {OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta}) {
-        m_outputGroup->addButton(m_options[Index(output)]);
+        outputGroup->addButton(m_options[Index(output)]);
         connect(m_options[Index(output)], &QRadioButton::clicked, this, [this, output] {
             SelectOutput(*this, output);
             m_picture1->setAccessibleDescription(EmptyChartDescription);
         });
     }
-    m_branchGroup->addButton(m_options[Index(OptionButton::Option_Weak)]);
-    m_branchGroup->addButton(m_options[Index(OptionButton::Option_Strong)]);
+    branchGroup->addButton(m_options[Index(OptionButton::Option_Weak)]);
+    branchGroup->addButton(m_options[Index(OptionButton::Option_Strong)]);
     m_options[Index(OptionButton::Option_Weak)]->setChecked(true);
 
     m_command1 = new QPushButton("Choose an output option", client);

@@ -16,7 +16,6 @@
 class FormAbout;
 class PictureBox;
 class QAbstractButton;
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -65,7 +64,5 @@ private:
     QGroupBox* m_frame1 = nullptr;
     QPushButton* m_command1 = nullptr;
     PictureBox* m_picture1 = nullptr;
-    QButtonGroup* m_outputGroup = nullptr;
-    QButtonGroup* m_branchGroup = nullptr;
     std::unique_ptr<FormAbout> m_about;
 };

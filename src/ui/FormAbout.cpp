@@ -15,7 +15,7 @@ FormAbout::FormAbout(QWidget* parent) : QWidget(parent)
     setPalette(colours);
     resize(TwipsToPixels(3600), TwipsToPixels(2430));
 
-    struct LabelSpec {
+    struct AboutLabel {
         const char* name;
         const char* text;
         qreal pointSize;
@@ -24,7 +24,7 @@ FormAbout::FormAbout(QWidget* parent) : QWidget(parent)
     };
     const QColor defaultText = palette().color(QPalette::WindowText);
     const QColor darkGreen(0, 128, 0);
-    const LabelSpec labels[] = {
+    const AboutLabel labels[] = {
         {"Label2", "Program for solving", 9.75, darkGreen, {720, 120, 2055, 255}},
         {"Label3", "Oblique Shock Equations", 9.75, darkGreen, {480, 360, 2535, 255}},
         {"Label7", "by the Oblique Shock team", 8.25, defaultText, {480, 960, 2775, 255}},
@@ -36,13 +36,13 @@ FormAbout::FormAbout(QWidget* parent) : QWidget(parent)
          {120, 1680, 3375, 255}},
         {"Label5", "shock@example.org", 8.25, QColor(0, 0, 255), {840, 1920, 1935, 255}},
     };
-    for (const LabelSpec& spec : labels) {
-        auto* label = new QLabel(spec.text, this);
-        label->setObjectName(spec.name);
-        label->setFont(AboutFont(spec.pointSize));
-        label->setGeometry(TwipsToPixels(spec.twips));
+    for (const AboutLabel& item : labels) {
+        auto* label = new QLabel(item.text, this);
+        label->setObjectName(item.name);
+        label->setFont(AboutFont(item.pointSize));
+        label->setGeometry(TwipsToPixels(item.twips));
         QPalette text = label->palette();
-        text.setColor(QPalette::WindowText, spec.colour);
+        text.setColor(QPalette::WindowText, item.colour);
         label->setPalette(text);
     }
 }
