@@ -103,17 +103,17 @@ void Form1::BuildControls()
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    m_frame2 = new QGroupBox("Output Options", client);
-    m_frame2->setObjectName("Frame2");
-    m_frame2->setGeometry(TwipsToPixels(QRect(240, 240, 2055, 1935)));
-    AddOption(m_frame2, OptionButton::Option_M1, {240, 240, 735, 255}, "M1 =", false);
-    AddTextBox(m_frame2, TextBox::Text_M1, {1080, 240, 735, 285}, "");
-    AddOption(m_frame2, OptionButton::Option_Teta, {240, 600, 615, 255}, "θ =", true);
-    AddTextBox(m_frame2, TextBox::Text_Teta, {1080, 600, 735, 285}, "");
-    AddOption(m_frame2, OptionButton::Option_Beta, {240, 960, 615, 255}, "β =", true);
-    AddTextBox(m_frame2, TextBox::Text_Beta, {1080, 960, 735, 285}, "");
+    auto* frame2 = new QGroupBox("Output Options", client);
+    frame2->setObjectName("Frame2");
+    frame2->setGeometry(TwipsToPixels(QRect(240, 240, 2055, 1935)));
+    AddOption(frame2, OptionButton::Option_M1, {240, 240, 735, 255}, "M1 =", false);
+    AddTextBox(frame2, TextBox::Text_M1, {1080, 240, 735, 285}, "");
+    AddOption(frame2, OptionButton::Option_Teta, {240, 600, 615, 255}, "θ =", true);
+    AddTextBox(frame2, TextBox::Text_Teta, {1080, 600, 735, 285}, "");
+    AddOption(frame2, OptionButton::Option_Beta, {240, 960, 615, 255}, "β =", true);
+    AddTextBox(frame2, TextBox::Text_Beta, {1080, 960, 735, 285}, "");
 
-    m_frame3 = new QGroupBox(m_frame2);
+    m_frame3 = new QGroupBox(frame2);
     m_frame3->setObjectName("Frame3");
     m_frame3->setGeometry(TwipsToPixels(QRect(840, 840, 1095, 735)));
     m_frame3->setAutoFillBackground(true);
@@ -147,19 +147,19 @@ void Form1::BuildControls()
             m_picture1->setAccessibleDescription(QString::fromStdString(*description));
     });
 
-    m_frame1 = new QGroupBox(client);
-    m_frame1->setObjectName("Frame1");
-    m_frame1->setGeometry(TwipsToPixels(QRect(240, 2760, 2055, 2175)));
-    AddLabel(m_frame1, "Label4", {240, 360, 495, 255}, "Mn1 =");
-    AddTextBox(m_frame1, TextBox::Text_Mn1, {1080, 360, 735, 285}, "1");
-    AddLabel(m_frame1, "Label5", {240, 720, 495, 255}, "Mn2 =");
-    AddTextBox(m_frame1, TextBox::Text_Mn2, {1080, 720, 735, 285}, "1");
-    AddLabel(m_frame1, "Label6", {240, 1080, 615, 255}, "M2 =");
-    AddTextBox(m_frame1, TextBox::Text_M2, {1080, 1080, 735, 285}, "1");
-    AddLabel(m_frame1, "Label7", {240, 1440, 615, 255}, "p2/p1 =");
-    AddTextBox(m_frame1, TextBox::Text_p2p1, {1080, 1440, 735, 285}, "1");
-    AddLabel(m_frame1, "Label8", {240, 1800, 615, 255}, "T2/T1 =");
-    AddTextBox(m_frame1, TextBox::Text_T2T1, {1080, 1800, 735, 285}, "1");
+    auto* frame1 = new QGroupBox(client);
+    frame1->setObjectName("Frame1");
+    frame1->setGeometry(TwipsToPixels(QRect(240, 2760, 2055, 2175)));
+    AddLabel(frame1, "Label4", {240, 360, 495, 255}, "Mn1 =");
+    AddTextBox(frame1, TextBox::Text_Mn1, {1080, 360, 735, 285}, "1");
+    AddLabel(frame1, "Label5", {240, 720, 495, 255}, "Mn2 =");
+    AddTextBox(frame1, TextBox::Text_Mn2, {1080, 720, 735, 285}, "1");
+    AddLabel(frame1, "Label6", {240, 1080, 615, 255}, "M2 =");
+    AddTextBox(frame1, TextBox::Text_M2, {1080, 1080, 735, 285}, "1");
+    AddLabel(frame1, "Label7", {240, 1440, 615, 255}, "p2/p1 =");
+    AddTextBox(frame1, TextBox::Text_p2p1, {1080, 1440, 735, 285}, "1");
+    AddLabel(frame1, "Label8", {240, 1800, 615, 255}, "T2/T1 =");
+    AddTextBox(frame1, TextBox::Text_T2T1, {1080, 1800, 735, 285}, "1");
 
     m_picture1 =
         new PictureBox(TwipsToPixels(QRect(2520, 360, 5775, 4575)), ChartBackground, client);
@@ -183,23 +183,12 @@ void Form1::SetTabOrder()
     // The chart takes focus by the keyboard only, so that a screen reader can reach its
     // description.
     m_picture1->setFocusPolicy(Qt::TabFocus);
-    const std::array<QWidget*, 15> order{m_textBoxes[Index(TextBox::Text_Mn1)],
-                                         m_textBoxes[Index(TextBox::Text_Mn2)],
-                                         m_textBoxes[Index(TextBox::Text_M2)],
-                                         m_textBoxes[Index(TextBox::Text_p2p1)],
-                                         m_textBoxes[Index(TextBox::Text_T2T1)],
-                                         m_picture1,
-                                         m_textBoxes[Index(TextBox::Text_M1)],
-                                         m_textBoxes[Index(TextBox::Text_Teta)],
-                                         m_textBoxes[Index(TextBox::Text_Beta)],
-                                         m_options[Index(OptionButton::Option_M1)],
-                                         m_options[Index(OptionButton::Option_Teta)],
-                                         m_options[Index(OptionButton::Option_Beta)],
-                                         m_command1,
-                                         m_options[Index(OptionButton::Option_Weak)],
-                                         m_options[Index(OptionButton::Option_Strong)]};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    static constexpr const char* order[] = {
+        "Text_Mn1",    "Text_Mn2",    "Text_M2",   "Text_p2p1",   "Text_T2T1",
+        "Picture1",    "Text_M1",     "Text_Teta", "Text_Beta",   "Option_M1",
+        "Option_Teta", "Option_Beta", "Command1",  "Option_Weak", "Option_Strong"};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
 }
 
 void Form1::SetAccessibleTexts()

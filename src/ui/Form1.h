@@ -59,9 +59,7 @@ private:
     std::array<QLineEdit*, 8> m_textBoxes{};
     std::array<QRadioButton*, 5> m_options{};
     std::array<QWidget*, 3> m_elements{};
-    QGroupBox* m_frame2 = nullptr;
     QGroupBox* m_frame3 = nullptr;
-    QGroupBox* m_frame1 = nullptr;
     QPushButton* m_command1 = nullptr;
     PictureBox* m_picture1 = nullptr;
     std::unique_ptr<FormAbout> m_about;

@@ -96,16 +96,11 @@ QColor ImageSurface::ColourOr(std::optional<Rgb> colour) const
     return colour ? QColor(colour->red, colour->green, colour->blue) : m_foreground;
 }
 
-void ImageSurface::Line(QPointF from, QPointF to, QColor colour)
-{
-    DrawPendingPolyline();
-    Painter(colour).drawLine(from, to);
-    m_current = to;
-}
-
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
-    Line(ToPixels(x1, y1), ToPixels(x2, y2), ColourOr(colour));
+    DrawPendingPolyline();
+    m_current = ToPixels(x2, y2);
+    Painter(ColourOr(colour)).drawLine(ToPixels(x1, y1), m_current);
 }
 
 void ImageSurface::DrawLineTo(float x, float y, Rgb colour)

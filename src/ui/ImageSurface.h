@@ -37,7 +37,6 @@ public:
 private:
     QPointF ToPixels(float x, float y) const;
     QColor ColourOr(std::optional<Rgb> colour) const;
-    void Line(QPointF from, QPointF to, QColor colour);
     QPainter& Painter();
     QPainter& Painter(QColor colour);
     void DrawPendingPolyline();

@@ -11,9 +11,6 @@ PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFr
     setGeometry(geometry);
     // The frame and the image cover every pixel: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, background);
-    setPalette(colours);
     m_surface =
         std::make_unique<ImageSurface>(contentsRect().size(), devicePixelRatioF(), background);
 }
