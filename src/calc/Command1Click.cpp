@@ -2,24 +2,33 @@
 
 #include "calc/RequestCalculation.h"
 #include "chart/Chart.h"
+#include "form/ArithmeticFault.h"
 
 RequestOutcome Command1_Click(ControlModel& form, FormState& state)
 {
-    const RequestOutcome outcome = RequestCalculation(form, state);
-    switch (outcome.kind) {
-    case OutcomeKind::Solved:
-        grafik(form, state, outcome.M1);
-        MarkSolution(form, outcome.Beta, outcome.Teta);
-        break;
-    case OutcomeKind::NoAttachedSolution:
-        grafik(form, state, outcome.M1);
-        MarkNoSolution(form, outcome.Teta);
-        form.ShowMessage(outcome.finalMessage);
-        break;
-    case OutcomeKind::NoOutputChosen:
-    case OutcomeKind::Rejected:
-    case OutcomeKind::CalculationFailed:
-        break;
+    RequestOutcome outcome = RequestCalculation(form, state);
+    try {
+        switch (outcome.kind) {
+        case OutcomeKind::Solved:
+            grafik(form, state, outcome.M1);
+            MarkSolution(form, outcome.Beta, outcome.Teta);
+            break;
+        case OutcomeKind::NoAttachedSolution:
+            grafik(form, state, outcome.M1);
+            MarkNoSolution(form, outcome.Teta);
+            form.ShowMessage(outcome.finalMessage);
+            break;
+        case OutcomeKind::NoOutputChosen:
+        case OutcomeKind::Rejected:
+        case OutcomeKind::CalculationFailed:
+            break;
+        }
+    } catch (const ArithmeticFault& fault) {
+        // A drawing step without a result: what was drawn before it stays, nothing after it
+        // happens.
+        form.ShowMessage(fault.what());
+        outcome.kind = OutcomeKind::CalculationFailed;
+        outcome.finalMessage.clear();
     }
     return outcome;
 }

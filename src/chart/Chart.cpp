@@ -1,21 +1,22 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartSurface.h"
+#include "form/ArithmeticFault.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 
 namespace {
 
-// A coordinate beyond the single-precision range (a β of −1e78 typed in the M1 mode, say) lies
-// far off the chart; it is handed over as the largest float of its sign, which the surface
-// clips, never as an infinity.
+// The surface takes single-precision coordinates. A value that has no single-precision
+// counterpart (a β of −1e78 typed in the M1 mode, say) is an overflow: it stops the click at
+// the drawing step that needs it, like any other arithmetic fault.
 float Narrow(double value)
 {
-    constexpr double Largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -Largest, Largest));
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    return static_cast<float>(value);
 }
 
 // θ in radians from the θ–β–M relation with γ = 1.4, for β in radians.

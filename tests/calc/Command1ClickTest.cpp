@@ -60,4 +60,20 @@ TEST(Command1Click, RefusalsAndFaultsDrawNothing)
     }
 }
 
+TEST(Command1Click, MarkBeyondSinglePrecisionStopsTheClickWithAnOverflow)
+{
+    // M1 output, θ = 10, β = −1e78: the request solves, the chart is drawn, and the circle of
+    // the mark cannot be placed.
+    const Click click(OptionButton::Option_M1, "", "10", "-1e78");
+    EXPECT_EQ(click.outcome.kind, OutcomeKind::CalculationFailed);
+    EXPECT_EQ(click.form.texts.at(TextBox::Text_M1), "2.1375");
+    EXPECT_EQ(click.form.messages, std::vector<std::string>{"Arithmetic overflow"});
+    const auto& calls = click.form.surface.calls;
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().operation, "Clear");
+    EXPECT_TRUE(click.form.surface.CallsOf("DrawCircle").empty());
+    EXPECT_EQ(calls.back().operation, "DrawLineTo"); // the last sample of the last curve
+    EXPECT_EQ(calls.back().afterEvents, click.form.events.size() - 1);
+}
+
 } // namespace

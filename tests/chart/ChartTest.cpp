@@ -1,5 +1,6 @@
 #include "chart/Chart.h"
 #include "chart/ChartDescription.h"
+#include "form/ArithmeticFault.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -150,12 +151,22 @@ TEST(Marks, SolutionIsARingWithGuidesToBothAxes)
     }
 }
 
-TEST(Marks, CoordinatesBeyondFloatRangeStayFinite)
+TEST(Marks, CoordinateBeyondSinglePrecisionIsAnOverflowBeforeItIsDrawn)
 {
+    for (double beta : {-1e78, 3.5e38, std::numeric_limits<double>::max()}) {
+        RecordingForm form;
+        try {
+            MarkSolution(form, beta, 5);
+            ADD_FAILURE() << beta << " was drawn";
+        } catch (const ArithmeticFault& fault) {
+            EXPECT_EQ(fault.kind(), ArithmeticFault::Kind::Overflow) << beta;
+        }
+        EXPECT_TRUE(form.surface.calls.empty()) << beta;
+    }
+    // The largest single-precision value itself is still a coordinate, clipped by the surface.
     RecordingForm form;
-    MarkSolution(form, -1e78, 5);
-    EXPECT_EQ(form.surface.calls[0].args[0], -std::numeric_limits<float>::max());
-    EXPECT_EQ(form.surface.calls[2].args[1], -5.0f);
+    MarkSolution(form, -std::numeric_limits<float>::max(), 5);
+    EXPECT_EQ(form.surface.calls.size(), 3u);
 }
 
 TEST(Marks, NoSolutionIsALineAcrossTheChart)
