@@ -27,7 +27,7 @@ RequestOutcome Solved(double M1, double Beta, double Teta)
 
 double Input(const ControlModel& form, TextBox box)
 {
-    return ParseNumber(form.Text(box));
+    return ParseNumber(form.Text(box), form.DecimalSeparator());
 }
 
 RequestOutcome BetaOutput(ControlModel& form, FormState& state)

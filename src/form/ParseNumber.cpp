@@ -71,7 +71,7 @@ double ParseRadixPrefixed(std::string_view text)
 
 } // namespace
 
-double ParseNumber(std::string_view text)
+double ParseNumber(std::string_view text, std::string_view decimalSeparator)
 {
     std::string compact;
     std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
@@ -102,9 +102,13 @@ double ParseNumber(std::string_view text)
         if (significant)
             ++order;
     }
-    if (i < compact.size() && compact[i] == '.') {
+    const std::string_view rest = std::string_view(compact).substr(i);
+    const std::size_t point = rest.starts_with('.')                ? 1
+                              : rest.starts_with(decimalSeparator) ? decimalSeparator.size()
+                                                                   : 0;
+    if (point > 0) {
         number += '.';
-        for (++i; i < compact.size() && IsDigit(compact[i]); ++i) {
+        for (i += point; i < compact.size() && IsDigit(compact[i]); ++i) {
             number += compact[i];
             anyDigit = true;
             if (!significant && compact[i] != '0')

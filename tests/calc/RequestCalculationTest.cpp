@@ -1,4 +1,5 @@
 #include "calc/RequestCalculation.h"
+#include "form/ParseNumber.h"
 #include "form/ShowRounded.h"
 #include "support/RecordingForm.h"
 
@@ -24,8 +25,9 @@ struct Request {
     FormState state;
     RequestOutcome outcome;
 
-    explicit Request(const Typed& typed)
+    explicit Request(const Typed& typed, const std::string& separator = ".")
     {
+        form.separator = separator;
         form.Choose(typed.output);
         form.Choose(typed.branch);
         form.Type(TextBox::Text_M1, typed.M1);
@@ -216,6 +218,39 @@ TEST(RequestBeta, ZeroDeflectionShowsTheMachAngleForEveryM1)
                       FormatRounded(std::asin(1.0 / M1) / state.DegToRad, 4))
                 << "M1 = " << M1;
         }
+    }
+}
+
+// The numbers quoted by the two composed messages read back, in either separator, as the limit
+// they round.
+TEST(RequestMessages, QuotedLimitsReadBackInEitherSeparator)
+{
+    const FormState state;
+    const auto quoted = [](const std::string& message, const std::string& before,
+                           const std::string& after, const std::string& separator) {
+        const auto start = message.find(before);
+        const auto end = message.find(after);
+        EXPECT_TRUE(start == 0 && end != std::string::npos) << message;
+        return ParseNumber(message.substr(before.size(), end - before.size()), separator);
+    };
+    for (int i = 1; i <= 2000; ++i) {
+        const double M1 = 1.0 + i * 0.0137;
+        const double betaDegrees = i * 0.0449;
+        double read[2][2];
+        for (int s = 0; s < 2; ++s) {
+            const std::string separator = s == 0 ? "." : ",";
+            const std::string M1Text = FormatRounded(M1, 4, separator);
+            Request mu({Teta, M1Text, "", "1"}, separator);
+            read[s][0] = quoted(mu.form.messages.at(0), "Beta must be between ", " and 90 degrees",
+                                separator);
+            Request limit({Mach, "", "89", FormatRounded(betaDegrees, 4, separator)}, separator);
+            read[s][1] = quoted(limit.form.messages.at(0), "Teta must be less then ",
+                                " degrees for given Beta", separator);
+        }
+        EXPECT_EQ(read[0][0], read[1][0]) << M1;
+        EXPECT_EQ(read[0][1], read[1][1]) << betaDegrees;
+        const double shownM1 = ParseNumber(FormatRounded(M1, 4));
+        EXPECT_NEAR(read[1][0], std::asin(1.0 / shownM1) / state.DegToRad, 0.0005 + 1e-12) << M1;
     }
 }
 

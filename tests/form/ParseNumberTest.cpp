@@ -12,13 +12,15 @@ struct ParseCase {
     const char* name;
     std::string text;
     double expected;
+    std::string separator = "."; // the decimal separator of the user's locale
 };
 
 class ParseNumberReads : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumberReads, LeadingNumber)
 {
-    EXPECT_EQ(ParseNumber(GetParam().text), GetParam().expected) << GetParam().text;
+    EXPECT_EQ(ParseNumber(GetParam().text, GetParam().separator), GetParam().expected)
+        << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,7 +44,20 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"empty", "", 0.0}, ParseCase{"single_blank", " ", 0.0},
         ParseCase{"letters", "abc", 0.0}, ParseCase{"point_alone", ".", 0.0},
         ParseCase{"sign_alone", "-", 0.0}, ParseCase{"comma_is_not_a_point", "2,5", 2.0},
-        ParseCase{"underflow_reads_zero", "1e-400", 0.0}, ParseCase{"subnormal", "1e-310", 1e-310}),
+        ParseCase{"underflow_reads_zero", "1e-400", 0.0}, ParseCase{"subnormal", "1e-310", 1e-310},
+        // Where the locale writes ",", both "," and "." are decimal points.
+        ParseCase{"comma_locale_comma", "2,5", 2.5, ","},
+        ParseCase{"comma_locale_point", "2.5", 2.5, ","},
+        ParseCase{"comma_locale_own_result", "31,8506", 31.8506, ","},
+        ParseCase{"comma_locale_blanks", " 1 0 , 5 ", 10.5, ","},
+        ParseCase{"comma_locale_second_comma_stops", "1,2,3", 1.2, ","},
+        ParseCase{"comma_locale_point_then_comma", "1.2,3", 1.2, ","},
+        ParseCase{"comma_locale_leading_comma", "-,5", -0.5, ","},
+        ParseCase{"comma_locale_exponent", "1,5D3", 1500.0, ","},
+        ParseCase{"comma_locale_exponent_form", "1,23456789012346E+15", 1.23456789012346e15, ","},
+        ParseCase{"comma_locale_hex", "&H1F,8", 31.0, ","},
+        ParseCase{"comma_locale_comma_alone", ",", 0.0, ","},
+        ParseCase{"multibyte_separator", "2\u066b5", 2.5, "\u066b"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseNumberOverflow, NumbersBeyondDoubleRangeAreArithmeticOverflow)

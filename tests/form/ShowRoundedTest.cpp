@@ -1,9 +1,14 @@
 #include "form/ShowRounded.h"
+#include "form/ParseNumber.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -50,6 +55,55 @@ TEST(ShowRounded, WritesTheBoxInTheUsersDecimalSeparator)
     ShowRounded(form, TextBox::Text_Beta, 39.313932, 4);
     ShowRounded(form, TextBox::Text_M2, 2.0, 5);
     EXPECT_EQ(form.events, (std::vector<std::string>{"Text_Beta <- 39,3139", "Text_M2 <- 2"}));
+}
+
+// Every number the program writes, in either separator, reads back through ParseNumber as the
+// value it shows: typing a result back into a box computes with what the box showed.
+TEST(ShowRounded, WrittenNumbersReadBackAsTheRoundedValue)
+{
+    std::vector<double> values{0.0,
+                               1.0,
+                               2.0,
+                               0.6037,
+                               39.3139318,
+                               83.70008,
+                               -10.5,
+                               0.00005,
+                               0.000049,
+                               1.005,
+                               30.000000000000004,
+                               19.4712,
+                               50724.34,
+                               1e15,
+                               1.5e20,
+                               -1.5e20,
+                               1e-7,
+                               123456.5,
+                               9.99995,
+                               0.99999999,
+                               1.79e308};
+    std::mt19937_64 random(2026);
+    for (int i = 0; i < 20000; ++i) {
+        // Mantissas of every kind over magnitudes from 1e-8 to 1e18, of both signs.
+        const double mantissa = static_cast<double>(random() >> 11) * 0x1p-53;
+        const int decade = static_cast<int>(random() % 27) - 8;
+        const double sign = random() % 4 == 0 ? -1.0 : 1.0;
+        values.push_back(sign * mantissa * std::pow(10.0, decade));
+    }
+    for (const int places : {3, 4, 5}) {
+        for (const double value : values) {
+            const std::string point = FormatRounded(value, places, ".");
+            const std::string comma = FormatRounded(value, places, ",");
+            const double pointRead = ParseNumber(point, ".");
+            const double commaRead = ParseNumber(comma, ",");
+            ASSERT_EQ(pointRead, commaRead) << point << " / " << comma;
+            ASSERT_EQ(FormatRounded(commaRead, places, ","), comma) << value;
+            // What is read is the value, rounded to the places or to 15 significant digits.
+            ASSERT_LE(std::fabs(commaRead - value),
+                      0.5 * std::pow(10.0, -places) + std::fabs(value) * 1e-14)
+                << comma << " for " << value;
+        }
+    }
 }
 
 } // namespace

@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(Box("Text_Beta")->text(), "39.3139");
     }
 
-    void numbersAreWrittenInTheLocalesSeparator()
+    void aDecimalCommaLocaleWritesAndReadsItsOwnSeparator()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         window = std::make_unique<Form1>();
@@ -316,6 +316,33 @@ private slots:
         Click("Command1");
         QCOMPARE(Box("Text_Beta")->text(), "39,3139");
         QCOMPARE(Box("Text_Mn1")->text(), "1,26714");
+
+        // What the user types in the locale's own way is read as such.
+        Click("Option_Beta");
+        Type("Text_M1", "2,5");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Box("Text_Beta")->text(), "31,8506");
+        Click("Option_M1");
+        Type("Text_Teta", "10,5");
+        Type("Text_Beta", "40");
+        Click("Command1");
+        const QString shownM1 = Box("Text_M1")->text();
+        QCOMPARE(shownM1, "1,9933");
+        // The program's own result typed back computes as the same number written with ".".
+        Click("Option_Teta");
+        Type("Text_M1", shownM1);
+        Type("Text_Beta", "40");
+        Click("Command1");
+        const QString fromComma = Box("Text_Teta")->text();
+        Type("Text_M1", QString(shownM1).replace(',', '.'));
+        Click("Command1");
+        QCOMPARE(fromComma, Box("Text_Teta")->text());
+        QVERIFY2(fromComma.startsWith("10,4"), qPrintable(fromComma));
+        Type("Text_M1", "3");
+        Type("Text_Beta", "10");
+        Click("Command1");
+        QCOMPARE(messages->texts, QStringList{"Beta must be between 19,471 and 90 degrees"});
     }
 
     void aboutStaysWhenTheMainWindowCloses()
