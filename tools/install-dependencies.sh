@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation
-    dpkg-dev desktop-file-utils
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -5,7 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 desktop-file-validate packaging/oblique-shock-calculator.desktop
+appstreamcli validate --no-net --explain --pedantic --strict packaging/oblique-shock-calculator.metainfo.xml
 cmake --preset release
 cmake --build --preset release
 (cd build/release && cpack)
+# The files as the package installs them: the metainfo must be named after its component id and
+# name a desktop entry that the package holds.
+for deb in build/release/*.deb; do
+    tree=$(mktemp -d)
+    dpkg-deb -x "$deb" "$tree"
+    appstreamcli validate-tree --no-net --explain --pedantic --strict "$tree"
+    rm -rf "$tree"
+done
 ls build/release/*.deb
