@@ -1,13 +1,15 @@
 #include "ui/Application.h"
 
 #include "ui/ClassicStyle.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 
 void SetUpApplication()
 {
+    // No display name: the platform would append it to every window title that does not end
+    // with it, and the About window's title bar must read "About" alone.
     QApplication::setApplicationName("oblique-shock-calculator");
-    QApplication::setApplicationDisplayName("Oblique Shock Calculator");
     QApplication::setApplicationVersion(OSC_VERSION);
     QApplication::setDesktopFileName("oblique-shock-calculator");
     // The menu bar belongs inside the window; asking the desktop for a global menu only costs
@@ -15,4 +17,7 @@ void SetUpApplication()
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // The classic look the window's fixed layout was drawn for.
     QApplication::setStyle(new ClassicStyle);
+    // The dialog font for every window and message box, whatever face the machine's default
+    // happens to be (a bare system may resolve it to a typewriter face).
+    QApplication::setFont(DialogFont());
 }

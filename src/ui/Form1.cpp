@@ -3,14 +3,15 @@
 #include "calc/Command1Click.h"
 #include "calc/OutputSelection.h"
 #include "chart/ChartDescription.h"
+#include "ui/Application.h"
 #include "ui/Fonts.h"
 #include "ui/FormAbout.h"
 #include "ui/PictureBox.h"
+#include "ui/TextBoxEdit.h"
 #include "ui/Twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -48,8 +49,7 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
-    setWindowTitle("Oblique Shock Calculator");
-    setFont(DialogFont());
+    setWindowTitle(ApplicationTitle);
 
     QAction* about = menuBar()->addAction("About");
     about->setObjectName("Mn_About");
@@ -62,15 +62,18 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     // The load step: the form state has its initial values; the weak/strong choice is hidden.
     SetVisible(Element::Frame3, false);
 
-    resize(TwipsToPixels(8505), TwipsToPixels(5190) + menuBar()->sizeHint().height());
+    // The client area below the menu bar; the window's layout gives the menu bar its height for
+    // the window's width, which is what is added here.
+    const QSize client(TwipsToPixels(8505), TwipsToPixels(5190));
+    resize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
     m_textBoxes[Index(TextBox::Text_Mn1)]->setFocus();
 }
 
 Form1::~Form1() = default;
 
-QLineEdit* Form1::AddTextBox(QWidget* container, TextBox box, QRect twips, const QString& text)
+TextBoxEdit* Form1::AddTextBox(QWidget* container, TextBox box, QRect twips, const QString& text)
 {
-    auto* edit = new QLineEdit(text, container);
+    auto* edit = new TextBoxEdit(text, container);
     edit->setObjectName(Name(ControlName(box)));
     edit->setGeometry(TwipsToPixels(twips));
     edit->setCursorPosition(0);
@@ -218,7 +221,10 @@ void Form1::SetAccessibleTexts()
     for (const Spoken& spoken : texts) {
         auto* control = findChild<QWidget*>(spoken.control);
         control->setAccessibleName(QString::fromUtf8(spoken.name));
-        control->setAccessibleDescription(QString::fromUtf8(spoken.description));
+        if (auto* box = qobject_cast<TextBoxEdit*>(control))
+            box->SetDescription(QString::fromUtf8(spoken.description));
+        else
+            control->setAccessibleDescription(QString::fromUtf8(spoken.description));
     }
 }
 
@@ -227,8 +233,6 @@ void Form1::ShowAbout()
     if (!m_about)
         m_about = std::make_unique<FormAbout>();
     m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
 }
 
 std::string Form1::Text(TextBox box) const
@@ -238,7 +242,7 @@ std::string Form1::Text(TextBox box) const
 
 void Form1::SetText(TextBox box, const std::string& text)
 {
-    QLineEdit* edit = m_textBoxes[Index(box)];
+    TextBoxEdit* edit = m_textBoxes[Index(box)];
     const QString newText = QString::fromStdString(text);
     if (edit->text() == newText)
         return; // β is written twice by a solved request: lay the text out once
@@ -275,8 +279,8 @@ ChartSurface& Form1::Picture1()
 
 void Form1::ShowMessage(const std::string& message)
 {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                    QString::fromStdString(message), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, QString::fromStdString(message),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -18,7 +18,7 @@ class PictureBox;
 class QAbstractButton;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
+class TextBoxEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -51,12 +51,12 @@ private:
 
     FormState m_state;
 
-    QLineEdit* AddTextBox(QWidget* container, TextBox box, QRect twips, const QString& text);
+    TextBoxEdit* AddTextBox(QWidget* container, TextBox box, QRect twips, const QString& text);
     QRadioButton* AddOption(QWidget* container, OptionButton option, QRect twips,
                             const QString& caption, bool greek);
     QLabel* AddLabel(QWidget* container, const char* name, QRect twips, const QString& caption);
 
-    std::array<QLineEdit*, 8> m_textBoxes{};
+    std::array<TextBoxEdit*, 8> m_textBoxes{};
     std::array<QRadioButton*, 5> m_options{};
     std::array<QWidget*, 3> m_elements{};
     QGroupBox* m_frame3 = nullptr;

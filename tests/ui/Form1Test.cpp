@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,9 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,6 +37,8 @@ public:
                 return;
             texts << box->text();
             titles << box->windowTitle();
+            const QFontInfo font(box->findChild<QLabel*>("qt_msgbox_label")->font());
+            fonts.push_back({font.family(), font.fixedPitch()});
             QCOMPARE(box->buttons().size(), 1);
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             if (whileShown)
@@ -44,36 +50,65 @@ public:
 
     QStringList texts;
     QStringList titles;
+    std::vector<std::pair<QString, bool>> fonts; // the face of each text, and if fixed-pitch
     std::function<void()> whileShown;
 
 private:
     QTimer m_timer;
 };
 
-// Whether the chart shows `colour` at (β, θ), give or take a pixel of rasterisation.
-bool ColourNear(PictureBox* picture, double beta, double teta, QColor colour)
-{
-    // The chart maps β from −10 to 100 across and θ from 35 down to −5.
-    const QImage& image = picture->surface().image();
-    const QSizeF area = image.deviceIndependentSize();
-    const int x = int((beta + 10) * area.width() / 110 * image.devicePixelRatio());
-    const int y = int((35 - teta) * area.height() / 40 * image.devicePixelRatio());
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            if (image.valid(x + dx, y + dy) && image.pixelColor(x + dx, y + dy) == colour)
+// The chart's pixels: either the image the chart draws on, or what the picture area shows on
+// screen, where the image sits inside the sunken border.
+struct ChartPixels {
+    QImage image;
+    QPoint origin; // device pixels of the image's (or contents') top-left corner
+    QSizeF area;   // logical size of the chart's drawable area
+
+    static ChartPixels Drawn(PictureBox* picture)
+    {
+        const QImage& image = picture->surface().image();
+        return {image, {}, image.deviceIndependentSize()};
+    }
+    static ChartPixels OnScreen(PictureBox* picture)
+    {
+        const QImage shown = picture->grab().toImage();
+        const QRect contents = picture->contentsRect();
+        return {shown, contents.topLeft() * shown.devicePixelRatio(), contents.size()};
+    }
+
+    // Whether `colour` is at (β, θ), give or take a pixel of rasterisation.
+    bool ColourNear(double beta, double teta, QColor colour) const
+    {
+        // The chart maps β from −10 to 100 across and θ from 35 down to −5.
+        const int x = origin.x() + int((beta + 10) * area.width() / 110 * image.devicePixelRatio());
+        const int y = origin.y() + int((35 - teta) * area.height() / 40 * image.devicePixelRatio());
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (image.valid(x + dx, y + dy) && image.pixelColor(x + dx, y + dy) == colour)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    bool HasRedInRow(double teta) const
+    {
+        for (double beta = 0.5; beta < 95; beta += 0.25) {
+            if (ColourNear(beta, teta, Qt::red))
                 return true;
         }
+        return false;
     }
-    return false;
+};
+
+bool ColourNear(PictureBox* picture, double beta, double teta, QColor colour)
+{
+    return ChartPixels::Drawn(picture).ColourNear(beta, teta, colour);
 }
 
 bool HasRedInRow(PictureBox* picture, double teta)
 {
-    for (double beta = 0.5; beta < 95; beta += 0.25) {
-        if (ColourNear(picture, beta, teta, Qt::red))
-            return true;
-    }
-    return false;
+    return ChartPixels::Drawn(picture).HasRedInRow(teta);
 }
 
 } // namespace
@@ -160,6 +195,8 @@ private slots:
         };
         for (const auto& [name, pixels] : places)
             QCOMPARE(Control<QWidget>(name)->geometry(), pixels);
+        // The client area below the menu bar, once shown: 8505 × 5190 twips.
+        QCOMPARE(window->centralWidget()->size(), QSize(567, 346));
         // Enlarging the window moves nothing.
         window->resize(window->size() + QSize(200, 100));
         QCOMPARE(Control<QWidget>("Picture1")->geometry(), QRect(168, 24, 385, 305));
@@ -274,7 +311,7 @@ private slots:
         };
         Click("Command1");
         QCOMPARE(messages->texts, QStringList{"Teta > TetaMax"});
-        QCOMPARE(messages->titles, QStringList{QApplication::applicationDisplayName()});
+        QCOMPARE(messages->titles, QStringList{"Oblique Shock Calculator"});
         QVERIFY(chartShown);
     }
 
@@ -345,12 +382,112 @@ private slots:
         QCOMPARE(messages->texts, QStringList{"Beta must be between 19,471 and 90 degrees"});
     }
 
+    void messagesAreInTheDialogFontWhateverTheMachinesDefault()
+    {
+        Click("Command1"); // no output chosen yet
+        QCOMPARE(messages->texts, QStringList{"Choose an output option"});
+        QCOMPARE(messages->fonts.size(), std::size_t(1));
+        const auto& [family, fixedPitch] = messages->fonts.front();
+        QVERIFY2(!fixedPitch, qPrintable(family));
+        QCOMPARE(family, QFontInfo(Box("Text_M1")->font()).family());
+        QCOMPARE(family, QFontInfo(Control<QPushButton>("Command1")->font()).family());
+    }
+
+    void theScreenShowsTheChartAndItsMarks()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        const ChartPixels solved = ChartPixels::OnScreen(Picture());
+        QVERIFY(solved.ColourNear(39.3139, 10, Qt::red));       // the ring of the mark
+        QVERIFY(solved.ColourNear(39.3139, 5, Qt::red));        // its guide to the β axis
+        QVERIFY(solved.ColourNear(66, 22.9233, Qt::red));       // the M = 2.0 curve
+        QVERIFY(solved.ColourNear(65.3149, 34.0733, Qt::blue)); // the M = 3.0 curve
+
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "30");
+        std::optional<ChartPixels> behindMessage;
+        messages->whileShown = [&] {
+            behindMessage = ChartPixels::OnScreen(Picture());
+        };
+        Click("Command1");
+        QVERIFY(behindMessage);
+        QVERIFY(behindMessage->HasRedInRow(30)); // the no-solution line
+        QVERIFY(behindMessage->ColourNear(65.3149, 34.0733, Qt::blue));
+        QVERIFY(!behindMessage->ColourNear(20, 10, Qt::red)); // the old mark's guide is gone
+    }
+
+    void aRequestThatNeverConvergesSaysSoThenDrawsThenSaysTetaMax()
+    {
+        Click("Option_Beta");
+        Click("Option_Strong");
+        Type("Text_M1", "1.5");
+        Type("Text_Teta", "33.3");
+        QList<bool> lineShown;
+        messages->whileShown = [&] {
+            lineShown << ChartPixels::OnScreen(Picture()).HasRedInRow(33.3);
+        };
+        Click("Command1");
+        QCOMPARE(messages->texts,
+                 QStringList(
+                     {QString::fromUtf8(" iterasyon 1000 adımda yakınsamadı"), "Teta > TetaMax"}));
+        QCOMPARE(lineShown, QList<bool>({false, true}));
+        QCOMPARE(Box("Text_Beta")->text(), "");
+        QVERIFY(Control<QGroupBox>("Frame3")->isVisible());
+    }
+
+    void aBoxShowsWhatDoesNotFitInItsTooltip()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "1000");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QLineEdit* pressure = Box("Text_p2p1");
+        QCOMPARE(pressure->text(), "50724.34209");
+        QCOMPARE(pressure->toolTip(), "50724.34209");
+        QVERIFY(pressure->accessibleDescription().contains("50724.34209"));
+        QVERIFY(Box("Text_Mn2")->toolTip().isEmpty());
+
+        // The tooltip appears exactly when the box has to scroll to show the text's end.
+        QLineEdit* box = Box("Text_M1");
+        for (int length = 1; length <= 16; ++length) {
+            const QString value = QString("1234567890123456").left(length);
+            box->setText(value);
+            box->setCursorPosition(0);
+            box->grab();
+            const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            box->setCursorPosition(value.size());
+            box->grab();
+            const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            const bool scrolls = end - start < box->fontMetrics().horizontalAdvance(value) - 1;
+            QVERIFY2(!box->toolTip().isEmpty() == scrolls,
+                     qPrintable(QString("%1: %2 from %3 to %4")
+                                    .arg(value)
+                                    .arg(box->fontMetrics().horizontalAdvance(value))
+                                    .arg(start)
+                                    .arg(end)));
+        }
+    }
+
+    void aLongPastedTextIsReadWhole()
+    {
+        Click("Option_Beta");
+        // 40,000 characters, far beyond a line edit's default limit of 32,767: cut there, it
+        // would read 0.
+        Box("Text_M1")->setText(QString(39999, '0') + "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QVERIFY(messages->texts.isEmpty());
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
     void aboutStaysWhenTheMainWindowCloses()
     {
         window->findChild<QAction*>("Mn_About")->trigger();
         window->close();
         QVERIFY(window->aboutWindow()->isVisible());
-        QVERIFY(QApplication::quitOnLastWindowClosed());
     }
 
     void screenReadersHearNamesAndTheChart()
@@ -390,6 +527,8 @@ private slots:
         QVERIFY(aboutWindow && aboutWindow->isVisible());
         QVERIFY(!aboutWindow->parentWidget());
         QCOMPARE(aboutWindow->windowTitle(), "About");
+        // Nothing is appended to the titles by the platform: no application display name.
+        QVERIFY(QGuiApplication::applicationDisplayName() != "Oblique Shock Calculator");
         aboutWindow->close();
         about->trigger();
         QCOMPARE(window->aboutWindow(), aboutWindow);
