@@ -26,7 +26,7 @@ void GrafikOnImage(benchmark::State& run)
     FormState state;
     for (auto _ : run) {
         grafik(window, state, 2.0);
-        benchmark::DoNotOptimize(window.findChild<PictureBox*>("Picture1")->surface().image());
+        benchmark::DoNotOptimize(window.findChild<PictureBox*>("Picture1")->Surface().Image());
     }
 }
 

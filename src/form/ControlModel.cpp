@@ -1,5 +1,25 @@
 #include "form/ControlModel.h"
 
+#include <cstddef>
+
+namespace {
+
+// Each list holds every enumerator once, at the index of its value.
+template <typename Enum, std::size_t Count>
+constexpr bool InValueOrder(const Enum (&all)[Count])
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (static_cast<std::size_t>(all[i]) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(InValueOrder(AllTextBoxes));
+static_assert(InValueOrder(AllOptionButtons));
+static_assert(InValueOrder(AllElements));
+
+} // namespace
+
 std::string_view ControlName(TextBox box)
 {
     switch (box) {

@@ -23,6 +23,16 @@ enum class OptionButton { Option_M1, Option_Teta, Option_Beta, Option_Weak, Opti
 // Controls whose visibility the logic changes.
 enum class Element { Frame3, Label_Teta, Label_Beta };
 
+// Every enumerator, in the order of its value: arrays indexed by a control are sized by these.
+inline constexpr TextBox AllTextBoxes[] = {
+    TextBox::Text_M1,  TextBox::Text_Teta, TextBox::Text_Beta, TextBox::Text_Mn1,
+    TextBox::Text_Mn2, TextBox::Text_M2,   TextBox::Text_p2p1, TextBox::Text_T2T1};
+inline constexpr OptionButton AllOptionButtons[] = {
+    OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta,
+    OptionButton::Option_Weak, OptionButton::Option_Strong};
+inline constexpr Element AllElements[] = {Element::Frame3, Element::Label_Teta,
+                                          Element::Label_Beta};
+
 std::string_view ControlName(TextBox box);
 std::string_view ControlName(OptionButton option);
 std::string_view ControlName(Element element);

@@ -1,9 +1,8 @@
 #pragma once
 
 // The main window. It owns the controls and the form state and presents the controls to the
-// program's logic through the control model; it holds no logic of its own. A click on the
-// calculate button flows: control model → request (reads and validates the boxes) → wave-angle
-// iteration or closed form → result boxes → outcome → chart on Picture1 → final message.
+// program's logic through the control model; it holds no logic of its own. Its controls are
+// built from its table (Form1Table.h).
 
 #include "form/ControlModel.h"
 #include "form/FormState.h"
@@ -15,12 +14,9 @@
 
 class FormAbout;
 class PictureBox;
-class QAbstractButton;
-class QGroupBox;
-class QLabel;
-class TextBoxEdit;
 class QPushButton;
 class QRadioButton;
+class TextBoxEdit;
 
 class Form1 : public QMainWindow, public ControlModel {
     Q_OBJECT
@@ -29,9 +25,8 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    const FormState& state() const { return m_state; }
     // The About window, once the menu has created it.
-    FormAbout* aboutWindow() const { return m_about.get(); }
+    FormAbout* AboutWindow() const { return m_about.get(); }
 
     std::string Text(TextBox box) const override;
     void SetText(TextBox box, const std::string& text) override;
@@ -44,22 +39,15 @@ public:
     std::string DecimalSeparator() const override;
 
 private:
-    void BuildControls();
-    void SetTabOrder();
-    void SetAccessibleTexts();
+    template <typename Control>
+    Control* Find(std::string_view name) const;
+    void ConnectEvents();
     void ShowAbout();
 
     FormState m_state;
-
-    TextBoxEdit* AddTextBox(QWidget* container, TextBox box, QRect twips, const QString& text);
-    QRadioButton* AddOption(QWidget* container, OptionButton option, QRect twips,
-                            const QString& caption, bool greek);
-    QLabel* AddLabel(QWidget* container, const char* name, QRect twips, const QString& caption);
-
-    std::array<TextBoxEdit*, 8> m_textBoxes{};
-    std::array<QRadioButton*, 5> m_options{};
-    std::array<QWidget*, 3> m_elements{};
-    QGroupBox* m_frame3 = nullptr;
+    std::array<TextBoxEdit*, std::size(AllTextBoxes)> m_textBoxes{};
+    std::array<QRadioButton*, std::size(AllOptionButtons)> m_options{};
+    std::array<QWidget*, std::size(AllElements)> m_elements{};
     QPushButton* m_command1 = nullptr;
     PictureBox* m_picture1 = nullptr;
     std::unique_ptr<FormAbout> m_about;

@@ -19,8 +19,10 @@ qreal Bounded(qreal pixels)
 
 } // namespace
 
-ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background)
-    : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32), m_background(background)
+ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
+                           std::function<void()> changed)
+    : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32), m_background(background),
+      m_changed(std::move(changed))
 {
     m_image.setDevicePixelRatio(devicePixelRatio);
     m_image.fill(m_background);
@@ -28,11 +30,20 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor bac
 
 ImageSurface::~ImageSurface() = default;
 
-const QImage& ImageSurface::image()
+const QImage& ImageSurface::Image()
 {
     DrawPendingPolyline();
     FinishPainting();
+    m_changeReported = false;
     return m_image;
+}
+
+void ImageSurface::Changed()
+{
+    if (m_changeReported || !m_changed)
+        return;
+    m_changeReported = true;
+    m_changed();
 }
 
 QPainter& ImageSurface::Painter()
@@ -71,6 +82,7 @@ void ImageSurface::DrawPendingPolyline()
 
 void ImageSurface::Clear()
 {
+    Changed();
     m_polyline.clear();
     FinishPainting();
     m_image.fill(m_background);
@@ -98,6 +110,7 @@ QColor ImageSurface::ColourOr(std::optional<Rgb> colour) const
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
+    Changed();
     DrawPendingPolyline();
     m_current = ToPixels(x2, y2);
     Painter(ColourOr(colour)).drawLine(ToPixels(x1, y1), m_current);
@@ -105,6 +118,7 @@ void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optiona
 
 void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 {
+    Changed();
     const QColor qcolour = ColourOr(colour);
     if (m_polyline.isEmpty() || qcolour != m_polylineColour) {
         DrawPendingPolyline();
@@ -117,6 +131,7 @@ void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 
 void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
+    Changed();
     DrawPendingPolyline();
     m_current = ToPixels(x, y);
     Painter().fillRect(QRectF(std::floor(m_current.x()), std::floor(m_current.y()), 1, 1),
@@ -125,6 +140,7 @@ void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
 {
+    Changed();
     DrawPendingPolyline();
     // Round on screen: the radius is measured on the horizontal scale for both directions.
     const qreal pixels = Bounded(qreal(radius) * m_image.deviceIndependentSize().width() /

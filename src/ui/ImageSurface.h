@@ -8,6 +8,7 @@
 #include <QPolygonF>
 #include <QSize>
 
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -19,13 +20,16 @@ class QPainter;
 // as one polyline; reading the image finishes both.
 class ImageSurface : public ChartSurface {
 public:
-    ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background);
+    // `changed` is called when the drawing first changes after the image was last read, so that
+    // whoever shows the image knows to show it anew.
+    ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
+                 std::function<void()> changed = {});
     ~ImageSurface() override;
     ImageSurface(const ImageSurface&) = delete;
     ImageSurface& operator=(const ImageSurface&) = delete;
 
     // What has been drawn, with every pending line drawn first.
-    const QImage& image();
+    const QImage& Image();
 
     void Clear() override;
     void SetScale(float left, float top, float right, float bottom) override;
@@ -41,6 +45,7 @@ private:
     QPainter& Painter(QColor colour);
     void DrawPendingPolyline();
     void FinishPainting();
+    void Changed();
 
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
@@ -53,4 +58,6 @@ private:
     QPointF m_current;
     QPolygonF m_polyline; // points of DrawLineTo calls not drawn yet
     QColor m_polylineColour;
+    std::function<void()> m_changed;
+    bool m_changeReported = false;
 };

@@ -11,8 +11,8 @@ PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFr
     setGeometry(geometry);
     // The frame and the image cover every pixel: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface =
-        std::make_unique<ImageSurface>(contentsRect().size(), devicePixelRatioF(), background);
+    m_surface = std::make_unique<ImageSurface>(contentsRect().size(), devicePixelRatioF(),
+                                               background, [this] { update(); });
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -20,7 +20,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     DrawSunkenBorder(painter, rect(), palette());
     painter.setCompositionMode(QPainter::CompositionMode_Source); // the chart is opaque: copy it
-    painter.drawImage(contentsRect().topLeft(), m_surface->image());
+    painter.drawImage(contentsRect().topLeft(), m_surface->Image());
 }
 
 AxisLabel::AxisLabel(const QString& caption, QColor background, QWidget* parent)

@@ -15,7 +15,8 @@ class PictureBox : public QFrame {
 public:
     PictureBox(QRect geometry, QColor background, QWidget* parent);
 
-    ImageSurface& surface() { return *m_surface; }
+    // The surface the chart draws on; what is drawn shows at the next repaint.
+    ImageSurface& Surface() { return *m_surface; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

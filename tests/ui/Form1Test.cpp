@@ -66,7 +66,7 @@ struct ChartPixels {
 
     static ChartPixels Drawn(PictureBox* picture)
     {
-        const QImage& image = picture->surface().image();
+        const QImage& image = picture->Surface().Image();
         return {image, {}, image.deviceIndependentSize()};
     }
     static ChartPixels OnScreen(PictureBox* picture)
@@ -322,11 +322,11 @@ private slots:
         Type("Text_Beta", "40");
         Click("Command1");
         QCOMPARE(Box("Text_Teta")->text(), "10.6229");
-        const QImage chart = Picture()->surface().image();
+        const QImage chart = Picture()->Surface().Image();
         Type("Text_M1", "1");
         Click("Command1");
         QCOMPARE(messages->texts, QStringList{"M1 must be greater then 1"});
-        QCOMPARE(Picture()->surface().image(), chart);
+        QCOMPARE(Picture()->Surface().Image(), chart);
     }
 
     void arithmeticFaultIsReportedAndTheWindowGoesOn()
@@ -487,7 +487,7 @@ private slots:
     {
         window->findChild<QAction*>("Mn_About")->trigger();
         window->close();
-        QVERIFY(window->aboutWindow()->isVisible());
+        QVERIFY(window->AboutWindow()->isVisible());
     }
 
     void screenReadersHearNamesAndTheChart()
@@ -523,7 +523,7 @@ private slots:
         auto* about = window->findChild<QAction*>("Mn_About");
         about->trigger();
         about->trigger();
-        FormAbout* aboutWindow = window->aboutWindow();
+        FormAbout* aboutWindow = window->AboutWindow();
         QVERIFY(aboutWindow && aboutWindow->isVisible());
         QVERIFY(!aboutWindow->parentWidget());
         QCOMPARE(aboutWindow->windowTitle(), "About");
@@ -531,7 +531,7 @@ private slots:
         QVERIFY(QGuiApplication::applicationDisplayName() != "Oblique Shock Calculator");
         aboutWindow->close();
         about->trigger();
-        QCOMPARE(window->aboutWindow(), aboutWindow);
+        QCOMPARE(window->AboutWindow(), aboutWindow);
         int shown = 0;
         for (QWidget* top : QApplication::topLevelWidgets())
             shown += top->objectName() == "Form_About" && top->isVisible();

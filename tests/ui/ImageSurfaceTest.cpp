@@ -28,10 +28,10 @@ private slots:
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         surface.SetPoint(50, -20, red);
         surface.DrawLineTo(50, -30, red);
-        QCOMPARE(surface.image().pixelColor(60, 35), QColor(Qt::black));
-        QCOMPARE(surface.image().pixelColor(104, 35), QColor(Qt::black));
-        QCOMPARE(surface.image().pixelColor(60, 10), QColor(Qt::red));
-        QCOMPARE(surface.image().pixelColor(20, 20), background);
+        QCOMPARE(surface.Image().pixelColor(60, 35), QColor(Qt::black));
+        QCOMPARE(surface.Image().pixelColor(104, 35), QColor(Qt::black));
+        QCOMPARE(surface.Image().pixelColor(60, 10), QColor(Qt::red));
+        QCOMPARE(surface.Image().pixelColor(20, 20), background);
     }
 
     void clearKeepsTheScale()
@@ -40,9 +40,9 @@ private slots:
         ImageSurface& surface = *chart;
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         surface.Clear();
-        QCOMPARE(surface.image().pixelColor(60, 35), background);
+        QCOMPARE(surface.Image().pixelColor(60, 35), background);
         surface.DrawLine(0, 0, 0, -34, std::nullopt);
-        QCOMPARE(surface.image().pixelColor(10, 20), QColor(Qt::black));
+        QCOMPARE(surface.Image().pixelColor(10, 20), QColor(Qt::black));
     }
 
     void circleStaysRoundUnderUnequalScale()
@@ -53,7 +53,7 @@ private slots:
         int left = 220, right = 0, top = 40, bottom = 0;
         for (int y = 0; y < 40; ++y) {
             for (int x = 0; x < 220; ++x) {
-                if (surface.image().pixelColor(x, y) == QColor(Qt::red)) {
+                if (surface.Image().pixelColor(x, y) == QColor(Qt::red)) {
                     left = std::min(left, x);
                     right = std::max(right, x);
                     top = std::min(top, y);
@@ -73,17 +73,17 @@ private slots:
         surface.DrawLine(-huge, -15, huge, -15, red);
         surface.DrawLine(50, std::numeric_limits<float>::infinity(), 50, -30, red);
         surface.DrawCircle(huge, huge, huge, red);
-        QCOMPARE(surface.image().pixelColor(5, 20), QColor(Qt::red));
-        QCOMPARE(surface.image().pixelColor(60, 10), QColor(Qt::red));
+        QCOMPARE(surface.Image().pixelColor(5, 20), QColor(Qt::red));
+        QCOMPARE(surface.Image().pixelColor(60, 10), QColor(Qt::red));
     }
 
     void highDpiDrawsOnDevicePixels()
     {
         const auto chart = Chart(2);
         ImageSurface& surface = *chart;
-        QCOMPARE(surface.image().size(), QSize(220, 80));
+        QCOMPARE(surface.Image().size(), QSize(220, 80));
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
-        QCOMPARE(surface.image().pixelColor(120, 70), QColor(Qt::black));
+        QCOMPARE(surface.Image().pixelColor(120, 70), QColor(Qt::black));
     }
 };
 
