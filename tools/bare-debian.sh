@@ -5,8 +5,8 @@
 # calculate button, build/bare-message.png:
 # tools/bare-debian.sh [package.deb] [chroot folder]
 #   (defaults: the newest build/release/oblique-shock-calculator_*.deb, /work/bare-debian)
-# Needs root (for debootstrap, chroot and mount); installs debootstrap, xvfb, xdotool and
-# imagemagick on the host through apt-get when they are missing.
+# Needs root (for debootstrap, chroot and mount); installs what the build needs and debootstrap,
+# xvfb, xdotool and imagemagick on the host when they are missing.
 set -euo pipefail
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -40,16 +40,7 @@ echo "Package: $deb"
 echo "Chroot:  $dir (pristine copy: $pristine)"
 
 # Host tools.
-missing=()
-for package in debootstrap xvfb xdotool imagemagick; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing on the host: ${missing[*]}"
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+tools/install-dependencies.sh debootstrap xvfb xdotool imagemagick
 
 mounted=()
 xvfb_pid=""

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs, through apt-get, whatever the build and the tests need and this Debian machine lacks.
+# Installs, through apt-get, whatever the build and the tests need and this Debian machine lacks,
+# with sudo when not run as root. Further packages named on the command line are installed
+# likewise (tools/install-dependencies.sh xvfb xauth).
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation
     dpkg-dev desktop-file-utils appstream
+    "$@"
 )
 
 missing=()
