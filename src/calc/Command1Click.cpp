@@ -2,7 +2,7 @@
 
 #include "calc/RequestCalculation.h"
 #include "chart/Chart.h"
-#include "form/ArithmeticFault.h"
+#include "physics/ArithmeticFault.h"
 
 RequestOutcome Command1_Click(ControlModel& form, FormState& state)
 {

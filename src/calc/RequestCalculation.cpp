@@ -1,9 +1,10 @@
 #include "calc/RequestCalculation.h"
 
-#include "calc/CheckedMath.h"
 #include "calc/WaveAngleIteration.h"
 #include "form/ParseNumber.h"
 #include "form/ShowRounded.h"
+#include "physics/CheckedMath.h"
+#include "physics/ObliqueShock.h"
 
 #include <cmath>
 
@@ -65,12 +66,8 @@ RequestOutcome TetaOutput(ControlModel& form, FormState& state)
                                  FormatRounded(mu, 3, form.DecimalSeparator()) + " and 90 degrees");
     }
 
-    // tan θ = 2 cot β (M1² sin²β − 1) / (M1² (γ + cos 2β) + 2)
     const double BetaR = state.DegToRad * Beta;
-    const double N = Finite(2.0 * (Square(M1 * std::sin(BetaR)) - 1.0));
-    const double D =
-        Finite(std::tan(BetaR) * Finite(Square(M1) * (state.Gamma + std::cos(2.0 * BetaR)) + 2.0));
-    const double TetaR = std::atan(Quotient(N, D));
+    const double TetaR = Deflection(M1, BetaR, state.Gamma);
 
     state.Teta = TetaR / state.DegToRad;
     ShowRounded(form, TextBox::Text_Teta, state.Teta, 4);
@@ -86,19 +83,12 @@ RequestOutcome MachOutput(ControlModel& form, FormState& state)
     if (Beta > 90.0)
         return Refused(form, "Beta must be equal or less then 90 degrees");
 
-    // The θ–β–M relation solved for M1² = num / den.
     const double TetaR = state.DegToRad * state.Teta;
     const double BetaR = state.DegToRad * Beta;
-    const double k = Finite(std::tan(TetaR) * std::tan(BetaR));
-    const double num = Finite(1.0 + k);
-    const double den =
-        Finite(Square(std::sin(BetaR)) - Finite(k * (state.Gamma + std::cos(2.0 * BetaR))) / 2.0);
+    const auto [num, den] = MachSquared(TetaR, BetaR, state.Gamma);
 
     if (den <= 0.0) {
-        // The deflection that this β approaches as M1 grows without bound.
-        const double limit =
-            std::atan(std::sin(2.0 * BetaR) / (state.Gamma + std::cos(2.0 * BetaR))) * 180.0 /
-            state.Pi;
+        const double limit = LimitDeflection(BetaR, state.Gamma) * 180.0 / state.Pi;
         return Refused(form, "Teta must be less then " +
                                  FormatRounded(limit, 3, form.DecimalSeparator()) +
                                  " degrees for given Beta");

@@ -1,8 +1,9 @@
 #include "calc/WaveAngleIteration.h"
 
-#include "calc/CheckedMath.h"
 #include "calc/PostShockFlow.h"
 #include "form/ShowRounded.h"
+#include "physics/CheckedMath.h"
+#include "physics/ObliqueShock.h"
 
 #include <cmath>
 #include <string>
@@ -21,7 +22,7 @@ constexpr double WeakBoundRounding = 1e-9;
 } // namespace
 
 void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, double& BetaR,
-                         double TetaR, std::vector<double>* iterates)
+                         double TetaR)
 {
     state.TetaMaxExceeded = false;
     const double t = Finite(std::tan(state.DegToRad * state.Teta));
@@ -38,27 +39,11 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
         BetaR = state.Pi / 2.0;
     }
 
-    const double M1sq = Square(M1);
     double betaNew = BetaR / state.DegToRad;
     for (int k = 1; k <= MaxSteps; ++k) {
         const double betaOld = betaNew;
-
-        const double s = std::sin(BetaR);
-        const double s2 = std::sin(2.0 * BetaR);
-        const double c2 = std::cos(2.0 * BetaR);
-        const double tb = std::tan(BetaR);
-        const double N = Finite(2.0 * (Square(M1 * s) - 1.0));
-        const double D = Finite((M1sq * (1.4 + c2) + 2.0) * tb);
-        const double dN = Finite(2.0 * M1sq * s2);
-        const double dD = Finite((Square(tb) + 1.0) * Finite(M1sq * (state.Gamma + c2) + 2.0) -
-                                 Finite(Finite(2.0 * M1sq * tb) * s2));
-        const double F = Quotient(N, D) - t;
-        const double dF = Quotient(Finite(Finite(dN * D) - Finite(N * dD)), Square(D));
-
-        BetaR = Finite(BetaR - Quotient(F, dF));
+        BetaR = NewtonStep(M1, BetaR, t, state.Gamma);
         betaNew = BetaR / state.DegToRad;
-        if (iterates)
-            iterates->push_back(betaNew);
 
         if (betaNew < lowerBound || betaNew > 90.0) {
             state.TetaMaxExceeded = true;

@@ -1,7 +1,8 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartSurface.h"
-#include "form/ArithmeticFault.h"
+#include "physics/ArithmeticFault.h"
+#include "physics/ObliqueShock.h"
 
 #include <cmath>
 #include <limits>
@@ -17,14 +18,6 @@ float Narrow(double value)
     if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     return static_cast<float>(value);
-}
-
-// θ in radians from the θ–β–M relation with γ = 1.4, for β in radians.
-double Deflection(double M, double beta)
-{
-    const double sinBeta = std::sin(beta);
-    return std::atan(2.0 * ((M * sinBeta) * (M * sinBeta) - 1.0) /
-                     ((M * M * (std::cos(2.0 * beta) + 1.4) + 2.0) * std::tan(beta)));
 }
 
 } // namespace
@@ -43,8 +36,7 @@ void grafik(ControlModel& form, const FormState& state, double M1)
     constexpr int Samples = 20;
     for (int k = 11; k <= 30; ++k) {
         const double M = k / 10.0;
-        const double inverse = 1.0 / M;
-        const double mu = std::atan(inverse / std::sqrt(1.0 - inverse * inverse));
+        const double mu = MachAngleBySquareRoot(M);
         const double step = (state.Pi / 2.0 - mu) / Samples;
         const Rgb colour = std::fabs(M - M1) < 0.1 ? chart::Red : chart::Blue;
 
@@ -53,7 +45,7 @@ void grafik(ControlModel& form, const FormState& state, double M1)
             // The last sample is the normal shock, exactly at 90°.
             const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
             surface.DrawLineTo(Narrow(beta / state.DegToRad),
-                               Narrow(-Deflection(M, beta) / state.DegToRad), colour);
+                               Narrow(-Deflection(M, beta, 1.4) / state.DegToRad), colour);
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "form/ParseNumber.h"
 
-#include "form/ArithmeticFault.h"
+#include "physics/ArithmeticFault.h"
 
 #include <algorithm>
 #include <cctype>

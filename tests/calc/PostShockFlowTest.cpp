@@ -1,6 +1,6 @@
 #include "calc/PostShockFlow.h"
-#include "form/ArithmeticFault.h"
 #include "form/FormState.h"
+#include "physics/ArithmeticFault.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>

@@ -13,14 +13,13 @@ namespace {
 struct Iteration {
     RecordingForm form;
     FormState state;
-    std::vector<double> iterates;
     double BetaR = 0.0;
 
     Iteration(double M1, double teta, OptionButton branch)
     {
         form.Choose(branch);
         state.Teta = teta;
-        Beta_için_iterasyon(form, state, M1, BetaR, state.DegToRad * teta, &iterates);
+        Beta_için_iterasyon(form, state, M1, BetaR, state.DegToRad * teta);
     }
 };
 
@@ -29,7 +28,6 @@ struct ConvergingCase {
     double M1;
     double teta;
     OptionButton branch;
-    std::size_t steps;
     std::string shown;
 };
 
@@ -40,7 +38,6 @@ TEST_P(IterationConverges, ShowsBetaAfterSteps)
     const auto& c = GetParam();
     Iteration run(c.M1, c.teta, c.branch);
     EXPECT_FALSE(run.state.TetaMaxExceeded);
-    EXPECT_EQ(run.iterates.size(), c.steps);
     EXPECT_EQ(run.form.texts[TextBox::Text_Beta], c.shown);
     // The wave angle handed back is a root of the θ–β–M relation.
     const double b = run.BetaR;
@@ -53,48 +50,26 @@ TEST_P(IterationConverges, ShowsBetaAfterSteps)
 INSTANTIATE_TEST_SUITE_P(
     Requests, IterationConverges,
     testing::Values(
-        ConvergingCase{"weak_M2_theta10", 2, 10, OptionButton::Option_Weak, 4, "39.3139"},
-        ConvergingCase{"strong_M2_theta10", 2, 10, OptionButton::Option_Strong, 4, "83.7001"},
-        ConvergingCase{"weak_M2_theta20", 2, 20, OptionButton::Option_Weak, 5, "53.4229"},
-        ConvergingCase{"strong_M2_theta20", 2, 20, OptionButton::Option_Strong, 5, "74.2701"},
-        ConvergingCase{"weak_M3_theta20", 3, 20, OptionButton::Option_Weak, 4, "37.7636"},
-        ConvergingCase{"strong_M3_theta20", 3, 20, OptionButton::Option_Strong, 4, "82.1467"},
-        ConvergingCase{"strong_M2_theta0_normal_shock", 2, 0, OptionButton::Option_Strong, 1, "90"},
-        ConvergingCase{"weak_M2_theta0_mach_wave", 2, 0, OptionButton::Option_Weak, 1, "30"}),
+        ConvergingCase{"weak_M2_theta10", 2, 10, OptionButton::Option_Weak, "39.3139"},
+        ConvergingCase{"strong_M2_theta10", 2, 10, OptionButton::Option_Strong, "83.7001"},
+        ConvergingCase{"weak_M2_theta20", 2, 20, OptionButton::Option_Weak, "53.4229"},
+        ConvergingCase{"strong_M2_theta20", 2, 20, OptionButton::Option_Strong, "74.2701"},
+        ConvergingCase{"weak_M3_theta20", 3, 20, OptionButton::Option_Weak, "37.7636"},
+        ConvergingCase{"strong_M3_theta20", 3, 20, OptionButton::Option_Strong, "82.1467"},
+        ConvergingCase{"strong_M2_theta0_normal_shock", 2, 0, OptionButton::Option_Strong, "90"},
+        ConvergingCase{"weak_M2_theta0_mach_wave", 2, 0, OptionButton::Option_Weak, "30"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(IterationSteps, FollowNewtonsMethodFromTheBranchStart)
-{
-    const Iteration weak(2, 10, OptionButton::Option_Weak);
-    const std::vector<double> weakExpected{38.082233, 39.293422, 39.313926, 39.313932};
-    const Iteration strong(2, 10, OptionButton::Option_Strong);
-    const std::vector<double> strongExpected{83.938325, 83.701122, 83.700080, 83.700080};
-    ASSERT_EQ(weak.iterates.size(), weakExpected.size());
-    ASSERT_EQ(strong.iterates.size(), strongExpected.size());
-    for (std::size_t k = 0; k < weakExpected.size(); ++k) {
-        EXPECT_NEAR(weak.iterates[k], weakExpected[k], 5e-7) << "weak step " << k + 1;
-        EXPECT_NEAR(strong.iterates[k], strongExpected[k], 5e-7) << "strong step " << k + 1;
-    }
-    // The normal shock is reached exactly: 90 passes the range test.
-    EXPECT_EQ(Iteration(2, 0, OptionButton::Option_Strong).iterates.front(), 90.0);
-}
 
 TEST(IterationDetached, LeavesTheRangeWithoutMessageOrWrites)
 {
     struct Case {
         double teta;
         OptionButton branch;
-        std::size_t steps;
-        bool above90;
     };
-    for (const Case& c : {Case{25, OptionButton::Option_Weak, 6, true},
-                          Case{30, OptionButton::Option_Weak, 4, false},
-                          Case{25, OptionButton::Option_Strong, 20, false}}) {
+    for (const Case& c : {Case{25, OptionButton::Option_Weak}, Case{30, OptionButton::Option_Weak},
+                          Case{25, OptionButton::Option_Strong}}) {
         Iteration run(2, c.teta, c.branch);
         EXPECT_TRUE(run.state.TetaMaxExceeded) << c.teta;
-        EXPECT_EQ(run.iterates.size(), c.steps) << c.teta;
-        EXPECT_EQ(run.iterates.back() > 90.0, c.above90) << c.teta;
-        EXPECT_EQ(run.iterates.back() < 0.0, !c.above90) << c.teta;
         EXPECT_TRUE(run.form.events.empty()) << c.teta;
     }
 }
@@ -102,9 +77,6 @@ TEST(IterationDetached, LeavesTheRangeWithoutMessageOrWrites)
 TEST(IterationDetached, NonConvergenceIsReportedAfterAThousandSteps)
 {
     Iteration run(1.5, 33.3, OptionButton::Option_Strong);
-    EXPECT_EQ(run.iterates.size(), 1000u);
-    EXPECT_NEAR(run.iterates[998], 46.34, 0.01);
-    EXPECT_NEAR(run.iterates[999], 89.90, 0.01);
     EXPECT_EQ(run.form.events,
               std::vector<std::string>{"message:  iterasyon 1000 adımda yakınsamadı"});
     EXPECT_TRUE(run.state.TetaMaxExceeded);

@@ -1,6 +1,6 @@
 #include "chart/Chart.h"
 #include "chart/ChartDescription.h"
-#include "form/ArithmeticFault.h"
+#include "physics/ArithmeticFault.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>

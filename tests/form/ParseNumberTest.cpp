@@ -1,5 +1,5 @@
 #include "form/ParseNumber.h"
-#include "form/ArithmeticFault.h"
+#include "physics/ArithmeticFault.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ArithmeticFault.h"
+#include "physics/ArithmeticFault.h"
 
 #include <cmath>
 
@@ -40,13 +40,6 @@ inline double SquareRoot(double value)
     if (value < 0.0)
         throw ArithmeticFault(ArithmeticFault::Kind::NegativeRoot);
     return std::sqrt(value);
-}
-
-// Mach angle of M1 in radians, as atan(x / (1 - x²)^0.5) with x = 1 / M1.
-inline double MachAngle(double M1)
-{
-    const double x = Quotient(1.0, M1);
-    return std::atan(Quotient(x, PowerHalf(1.0 - Square(x))));
 }
 
 } // namespace checked

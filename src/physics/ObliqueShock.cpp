@@ -1,0 +1,79 @@
+#include "physics/ObliqueShock.h"
+
+#include "physics/CheckedMath.h"
+
+#include <cmath>
+
+using namespace checked;
+
+double MachAngle(double M1)
+{
+    const double x = Quotient(1.0, M1);
+    return std::atan(Quotient(x, PowerHalf(1.0 - Square(x))));
+}
+
+double MachAngleBySquareRoot(double M)
+{
+    const double inverse = Quotient(1.0, M);
+    return std::atan(Quotient(inverse, SquareRoot(1.0 - Square(inverse))));
+}
+
+double RelationNumerator(double M1, double sinBeta)
+{
+    return Finite(2.0 * (Square(M1 * sinBeta) - 1.0));
+}
+
+double RelationDenominator(double M1, double cos2Beta, double tanBeta, double gamma)
+{
+    return Finite(Finite(Square(M1) * (gamma + cos2Beta) + 2.0) * tanBeta);
+}
+
+double Deflection(double M1, double BetaR, double gamma)
+{
+    const double N = RelationNumerator(M1, std::sin(BetaR));
+    const double D = RelationDenominator(M1, std::cos(2.0 * BetaR), std::tan(BetaR), gamma);
+    return std::atan(Quotient(N, D));
+}
+
+double NewtonStep(double M1, double BetaR, double tanTeta, double gamma)
+{
+    const double s = std::sin(BetaR);
+    const double s2 = std::sin(2.0 * BetaR);
+    const double c2 = std::cos(2.0 * BetaR);
+    const double tb = std::tan(BetaR);
+    const double M1sq = Square(M1);
+    const double N = RelationNumerator(M1, s);
+    const double D = RelationDenominator(M1, c2, tb, 1.4);
+    const double dN = Finite(2.0 * M1sq * s2);
+    const double dD = Finite((Square(tb) + 1.0) * Finite(M1sq * (gamma + c2) + 2.0) -
+                             Finite(Finite(2.0 * M1sq * tb) * s2));
+    const double F = Quotient(N, D) - tanTeta;
+    const double dF = Quotient(Finite(Finite(dN * D) - Finite(N * dD)), Square(D));
+    return Finite(BetaR - Quotient(F, dF));
+}
+
+MachSquaredTerms MachSquared(double TetaR, double BetaR, double gamma)
+{
+    const double k = Finite(std::tan(TetaR) * std::tan(BetaR));
+    const double num = Finite(1.0 + k);
+    const double den =
+        Finite(Square(std::sin(BetaR)) - Finite(k * (gamma + std::cos(2.0 * BetaR))) / 2.0);
+    return {num, den};
+}
+
+double LimitDeflection(double BetaR, double gamma)
+{
+    return std::atan(std::sin(2.0 * BetaR) / (gamma + std::cos(2.0 * BetaR)));
+}
+
+FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR)
+{
+    const double Mn1 = Finite(M1 * std::sin(BetaR));
+    const double Mn2 =
+        SquareRoot(Quotient(1.0 + 0.2 * Square(Mn1), Finite(1.4 * Square(Mn1) - 0.2)));
+    const double M2 = Quotient(Mn2, std::sin(BetaR - TetaR));
+    const double p2p1 = Finite(1.0 + 7.0 / 6.0 * (Square(Mn1) - 1.0));
+    const double rho2rho1 = Quotient(2.4 * Square(Mn1), Finite(0.4 * Square(Mn1) + 2.0));
+    const double T2T1 = Quotient(p2p1, rho2rho1);
+    return {Mn1, Mn2, M2, p2p1, T2T1};
+}
