@@ -1,0 +1,190 @@
+// The main window as it opens: its controls, places, fonts, captions, keyboard order and what
+// a screen reader hears; and how a box shows a text longer than itself.
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+class Form1LayoutTest : public MainWindowTest {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(); }
+    void init() { Open(); }
+    void cleanup() { Close(); }
+
+    void startsAsLoaded()
+    {
+        QVERIFY(!Control<QGroupBox>("Frame3")->isVisible());
+        QVERIFY(!Control<QLabel>("Label_Teta")->isVisible());
+        QVERIFY(!Control<QLabel>("Label_Beta")->isVisible());
+        QCOMPARE(Control<QPushButton>("Command1")->text(), "Choose an output option");
+        for (const char* option : {"Option_M1", "Option_Teta", "Option_Beta"})
+            QVERIFY(!Control<QRadioButton>(option)->isChecked());
+        QVERIFY(Control<QRadioButton>("Option_Weak")->isChecked());
+        for (const char* box : {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"})
+            QCOMPARE(Box(box)->text(), "1");
+        QCOMPARE(window()->focusWidget(), Box("Text_Mn1"));
+        // The keyboard walks the controls in the window's tab order.
+        QStringList order;
+        for (QWidget* at = Box("Text_Mn1"); order.size() < 15; at = at->nextInFocusChain()) {
+            if (at->focusPolicy() & Qt::TabFocus)
+                order << at->objectName();
+        }
+        QCOMPARE(order, QStringList({"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1",
+                                     "Picture1", "Text_M1", "Text_Teta", "Text_Beta", "Option_M1",
+                                     "Option_Teta", "Option_Beta", "Command1", "Option_Weak",
+                                     "Option_Strong"}));
+        QCOMPARE(window()->windowTitle(), "Oblique Shock Calculator");
+        QVERIFY(window()->findChild<QAction*>("Mn_About"));
+    }
+
+    void controlsStandWhereTheyWereDrawn()
+    {
+        if (window()->logicalDpiX() != 96)
+            QSKIP("positions are checked at 96 dpi");
+        const std::pair<const char*, QRect> places[] = {
+            {"Frame2", {16, 16, 137, 129}},     {"Text_M1", {72, 16, 49, 19}},
+            {"Option_Beta", {16, 64, 41, 17}},  {"Frame3", {56, 56, 73, 49}},
+            {"Option_Strong", {8, 24, 49, 17}}, {"Command1", {16, 152, 137, 33}},
+            {"Text_T2T1", {72, 120, 49, 19}},   {"Picture1", {168, 24, 385, 305}},
+        };
+        for (const auto& [name, pixels] : places)
+            QCOMPARE(Control<QWidget>(name)->geometry(), pixels);
+        // The client area below the menu bar, once shown: 8505 × 5190 twips.
+        QCOMPARE(window()->centralWidget()->size(), QSize(567, 346));
+        // Enlarging the window moves nothing.
+        window()->resize(window()->size() + QSize(200, 100));
+        QCOMPARE(Control<QWidget>("Picture1")->geometry(), QRect(168, 24, 385, 305));
+    }
+
+    void everyCaptionAndValueFits()
+    {
+        for (QWidget* widget : window()->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+                // The caption's room is what the round indicator leaves of the button.
+                QStyleOptionButton style;
+                style.initFrom(option);
+                style.text = option->text();
+                const QRect room =
+                    option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+                QVERIFY2(option->fontMetrics().horizontalAdvance(option->text()) <= room.width(),
+                         qPrintable(name));
+            } else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)) {
+                QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(name));
+            }
+        }
+        auto* command = Control<QPushButton>("Command1");
+        command->setText("SET input values then CLICK");
+        QVERIFY(command->sizeHint().width() <= command->width());
+        for (const char* name : {"Text_M1", "Text_Beta", "Text_Mn1", "Text_p2p1"}) {
+            QLineEdit* box = Box(name);
+            for (const QString value : {"39.3139", "1.26714", "10.33333", "-83.7001"}) {
+                // With the cursor after the last character the box scrolls only if the text
+                // is wider than the box.
+                box->setText(value);
+                box->setCursorPosition(0);
+                box->grab();
+                const int start =
+                    box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                box->setCursorPosition(value.size());
+                box->grab();
+                const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+                QVERIFY2(end - start >= box->fontMetrics().horizontalAdvance(value) - 1,
+                         qPrintable(QString("%1 in %2").arg(value, name)));
+            }
+        }
+    }
+
+    void messagesAreInTheDialogFontWhateverTheMachinesDefault()
+    {
+        Click("Command1"); // no output chosen yet
+        QCOMPARE(messages()->texts, QStringList{"Choose an output option"});
+        QCOMPARE(messages()->fonts.size(), std::size_t(1));
+        const auto& [family, fixedPitch] = messages()->fonts.front();
+        QVERIFY2(!fixedPitch, qPrintable(family));
+        QCOMPARE(family, QFontInfo(Box("Text_M1")->font()).family());
+        QCOMPARE(family, QFontInfo(Control<QPushButton>("Command1")->font()).family());
+    }
+
+    void aBoxShowsWhatDoesNotFitInItsTooltip()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "1000");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QLineEdit* pressure = Box("Text_p2p1");
+        QCOMPARE(pressure->text(), "50724.34209");
+        QCOMPARE(pressure->toolTip(), "50724.34209");
+        QVERIFY(pressure->accessibleDescription().contains("50724.34209"));
+        QVERIFY(Box("Text_Mn2")->toolTip().isEmpty());
+
+        // The tooltip appears exactly when the box has to scroll to show the text's end.
+        QLineEdit* box = Box("Text_M1");
+        for (int length = 1; length <= 16; ++length) {
+            const QString value = QString("1234567890123456").left(length);
+            box->setText(value);
+            box->setCursorPosition(0);
+            box->grab();
+            const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            box->setCursorPosition(value.size());
+            box->grab();
+            const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            const bool scrolls = end - start < box->fontMetrics().horizontalAdvance(value) - 1;
+            QVERIFY2(!box->toolTip().isEmpty() == scrolls,
+                     qPrintable(QString("%1: %2 from %3 to %4")
+                                    .arg(value)
+                                    .arg(box->fontMetrics().horizontalAdvance(value))
+                                    .arg(start)
+                                    .arg(end)));
+        }
+    }
+
+    void aLongPastedTextIsReadWhole()
+    {
+        Click("Option_Beta");
+        // 40,000 characters, far beyond a line edit's default limit of 32,767: cut there, it
+        // would read 0.
+        Box("Text_M1")->setText(QString(39999, '0') + "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QVERIFY(messages()->texts.isEmpty());
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
+    void screenReadersHearNamesAndTheChart()
+    {
+        QCOMPARE(Box("Text_M1")->accessibleName(), "Upstream Mach number M1");
+        QCOMPARE(Box("Text_M2")->accessibleName(), "Downstream Mach number M2");
+        for (QWidget* control : window()->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            if (name.startsWith("Text_") || name.startsWith("Option_") || name == "Command1") {
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+                QVERIFY2(!control->accessibleDescription().isEmpty(),
+                         qPrintable(control->objectName()));
+            }
+        }
+        QCOMPARE(Control<QRadioButton>("Option_Teta")->text(), "θ =");
+
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Picture()->accessibleDescription(),
+                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+        Type("Text_M1", "0.5");
+        Click("Command1");
+        QCOMPARE(Picture()->accessibleDescription(),
+                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+        Click("Option_Teta");
+        QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty");
+    }
+};
+
+QTEST_MAIN(Form1LayoutTest)
+#include "Form1LayoutTest.moc"

@@ -1,0 +1,208 @@
+// Requests from the output choice to the chart on screen: solved, detached, refused, faulted
+// and never converging, in a decimal-point and a decimal-comma locale.
+#include "MainWindow.h"
+
+#include <QGroupBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <optional>
+
+class Form1RequestTest : public MainWindowTest {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(); }
+    void init() { Open(); }
+    void cleanup() { Close(); }
+
+    void oneRequestFromChoiceToChart()
+    {
+        Click("Option_Beta");
+        QVERIFY(Control<QGroupBox>("Frame3")->isVisible());
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+
+        QVERIFY(messages()->texts.isEmpty());
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+        const QStringList flow{"1.26714", "0.80319", "1.64052", "1.70658", "1.17015"};
+        const char* boxes[] = {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(Box(boxes[i])->text(), flow[i]);
+        QVERIFY(!Control<QGroupBox>("Frame3")->isVisible());
+        QVERIFY(Control<QLabel>("Label_Beta")->isVisible());
+
+        PictureBox* picture = Picture();
+        QVERIFY(ColourNear(picture, 66, 22.9233, Qt::red));       // top of the M = 2.0 curve
+        QVERIFY(ColourNear(picture, 65.3149, 34.0733, Qt::blue)); // top of M = 3.0
+        QVERIFY(ColourNear(picture, 39.3139, 5, Qt::red));        // guide down to the β axis
+        QVERIFY(ColourNear(picture, 20, 10, Qt::red));            // guide across to the θ axis
+    }
+
+    void outputChoicePreparesTheBoxes()
+    {
+        struct Row {
+            const char* option;
+            bool frame3;
+            const char* greyBox;
+        };
+        for (const Row& row :
+             {Row{"Option_M1", false, "Text_M1"}, Row{"Option_Teta", false, "Text_Teta"},
+              Row{"Option_Beta", true, "Text_Beta"}}) {
+            for (int click = 0; click < 2; ++click) {
+                for (const char* box : {"Text_M1", "Text_Teta", "Text_Beta"})
+                    Box(box)->setText("7");
+                Click(row.option);
+                QVERIFY2(Control<QRadioButton>(row.option)->isChecked(), row.option);
+                QCOMPARE(Control<QGroupBox>("Frame3")->isVisible(), row.frame3);
+                for (const char* box : {"Text_M1", "Text_Teta", "Text_Beta"}) {
+                    QCOMPARE(Box(box)->text(), " ");
+                    const QColor expected =
+                        QString(box) == row.greyBox ? QColor(200, 200, 200) : QColor(Qt::white);
+                    QCOMPARE(Box(box)->palette().color(QPalette::Base), expected);
+                }
+                QCOMPARE(Control<QPushButton>("Command1")->text(), "SET input values then CLICK");
+            }
+        }
+        // The selection survives a click on Command1 with a fresh output choice.
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QVERIFY(messages()->texts.isEmpty());
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
+    void detachedRequestShowsChartAndLineBeforeTheMessage()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "30");
+        bool chartShown = false;
+        messages()->whileShown = [&] {
+            chartShown =
+                HasRedInRow(Picture(), 30) && ColourNear(Picture(), 66, 22.9233, Qt::red) &&
+                Box("Text_Beta")->text().isEmpty() && Control<QGroupBox>("Frame3")->isVisible();
+        };
+        Click("Command1");
+        QCOMPARE(messages()->texts, QStringList{"Teta > TetaMax"});
+        QCOMPARE(messages()->titles, QStringList{"Oblique Shock Calculator"});
+        QVERIFY(chartShown);
+    }
+
+    void refusedRequestKeepsTheChart()
+    {
+        Click("Option_Teta");
+        Type("Text_M1", "2");
+        Type("Text_Beta", "40");
+        Click("Command1");
+        QCOMPARE(Box("Text_Teta")->text(), "10.6229");
+        const QImage chart = Picture()->Surface().Image();
+        Type("Text_M1", "1");
+        Click("Command1");
+        QCOMPARE(messages()->texts, QStringList{"M1 must be greater then 1"});
+        QCOMPARE(Picture()->Surface().Image(), chart);
+    }
+
+    void arithmeticFaultIsReportedAndTheWindowGoesOn()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "1e308");
+        Type("Text_Teta", "5");
+        Click("Command1");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(messages()->texts, QStringList{"Arithmetic overflow"});
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
+    }
+
+    void aDecimalCommaLocaleWritesAndReadsItsOwnSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Reopen();
+        QLocale::setDefault(QLocale::c());
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Box("Text_Beta")->text(), "39,3139");
+        QCOMPARE(Box("Text_Mn1")->text(), "1,26714");
+
+        // What the user types in the locale's own way is read as such.
+        Click("Option_Beta");
+        Type("Text_M1", "2,5");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Box("Text_Beta")->text(), "31,8506");
+        Click("Option_M1");
+        Type("Text_Teta", "10,5");
+        Type("Text_Beta", "40");
+        Click("Command1");
+        const QString shownM1 = Box("Text_M1")->text();
+        QCOMPARE(shownM1, "1,9933");
+        // The program's own result typed back computes as the same number written with ".".
+        Click("Option_Teta");
+        Type("Text_M1", shownM1);
+        Type("Text_Beta", "40");
+        Click("Command1");
+        const QString fromComma = Box("Text_Teta")->text();
+        Type("Text_M1", QString(shownM1).replace(',', '.'));
+        Click("Command1");
+        QCOMPARE(fromComma, Box("Text_Teta")->text());
+        QVERIFY2(fromComma.startsWith("10,4"), qPrintable(fromComma));
+        Type("Text_M1", "3");
+        Type("Text_Beta", "10");
+        Click("Command1");
+        QCOMPARE(messages()->texts, QStringList{"Beta must be between 19,471 and 90 degrees"});
+    }
+
+    void theScreenShowsTheChartAndItsMarks()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        const ChartPixels solved = ChartPixels::OnScreen(Picture());
+        QVERIFY(solved.ColourNear(39.3139, 10, Qt::red));       // the ring of the mark
+        QVERIFY(solved.ColourNear(39.3139, 5, Qt::red));        // its guide to the β axis
+        QVERIFY(solved.ColourNear(66, 22.9233, Qt::red));       // the M = 2.0 curve
+        QVERIFY(solved.ColourNear(65.3149, 34.0733, Qt::blue)); // the M = 3.0 curve
+
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "30");
+        std::optional<ChartPixels> behindMessage;
+        messages()->whileShown = [&] {
+            behindMessage = ChartPixels::OnScreen(Picture());
+        };
+        Click("Command1");
+        QVERIFY(behindMessage);
+        QVERIFY(behindMessage->HasRedInRow(30)); // the no-solution line
+        QVERIFY(behindMessage->ColourNear(65.3149, 34.0733, Qt::blue));
+        QVERIFY(!behindMessage->ColourNear(20, 10, Qt::red)); // the old mark's guide is gone
+    }
+
+    void aRequestThatNeverConvergesSaysSoThenDrawsThenSaysTetaMax()
+    {
+        Click("Option_Beta");
+        Click("Option_Strong");
+        Type("Text_M1", "1.5");
+        Type("Text_Teta", "33.3");
+        QList<bool> lineShown;
+        messages()->whileShown = [&] {
+            lineShown << ChartPixels::OnScreen(Picture()).HasRedInRow(33.3);
+        };
+        Click("Command1");
+        QCOMPARE(messages()->texts,
+                 QStringList(
+                     {QString::fromUtf8(" iterasyon 1000 adımda yakınsamadı"), "Teta > TetaMax"}));
+        QCOMPARE(lineShown, QList<bool>({false, true}));
+        QCOMPARE(Box("Text_Beta")->text(), "");
+        QVERIFY(Control<QGroupBox>("Frame3")->isVisible());
+    }
+};
+
+QTEST_MAIN(Form1RequestTest)
+#include "Form1RequestTest.moc"

@@ -1,0 +1,49 @@
+// The About window: opened from the menu at most once, modeless, without an owner, and outliving
+// the main window.
+#include "ui/FormAbout.h"
+#include "MainWindow.h"
+
+#include <QAction>
+
+class FormAboutTest : public MainWindowTest {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(); }
+    void init() { Open(); }
+    void cleanup() { Close(); }
+
+    void aboutStaysWhenTheMainWindowCloses()
+    {
+        window()->findChild<QAction*>("Mn_About")->trigger();
+        window()->close();
+        QVERIFY(window()->AboutWindow()->isVisible());
+    }
+
+    void aboutOpensOnceModelessAndWithoutOwner()
+    {
+        auto* about = window()->findChild<QAction*>("Mn_About");
+        about->trigger();
+        about->trigger();
+        FormAbout* aboutWindow = window()->AboutWindow();
+        QVERIFY(aboutWindow && aboutWindow->isVisible());
+        QVERIFY(!aboutWindow->parentWidget());
+        QCOMPARE(aboutWindow->windowTitle(), "About");
+        // Nothing is appended to the titles by the platform: no application display name.
+        QVERIFY(QGuiApplication::applicationDisplayName() != "Oblique Shock Calculator");
+        aboutWindow->close();
+        about->trigger();
+        QCOMPARE(window()->AboutWindow(), aboutWindow);
+        int shown = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            shown += top->objectName() == "Form_About" && top->isVisible();
+        QCOMPARE(shown, 1);
+        QVERIFY(!window()->isModal() && !aboutWindow->isModal());
+        QCOMPARE(aboutWindow->findChild<QLabel*>("Label8")->text(), "last update: April 2007");
+        for (QLabel* label : aboutWindow->findChildren<QLabel*>())
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+    }
+};
+
+QTEST_MAIN(FormAboutTest)
+#include "FormAboutTest.moc"
