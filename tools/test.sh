@@ -10,7 +10,7 @@ cmake --preset fuzz
 cmake --build --preset fuzz --target click-fuzzer
 corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus"' EXIT
-build/fuzz/fuzz/click-fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=128 \
+build/fuzz/fuzz/click-fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=320 \
     -print_final_stats=1 -artifact_prefix=build/fuzz/ "$corpus" fuzz/corpus
 
 tools/package.sh
