@@ -30,8 +30,9 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
     // Lower bound of the wave angle in degrees: the Mach angle on the weak branch, 0 on the
     // strong one. With neither option selected the weak branch is taken, as at start-up.
     double lowerBound = 0.0;
-    if (form.IsSelected(OptionButton::Option_Weak) ||
-        !form.IsSelected(OptionButton::Option_Strong)) {
+    const bool weak =
+        form.IsSelected(OptionButton::Option_Weak) || !form.IsSelected(OptionButton::Option_Strong);
+    if (weak) {
         const double mu = MachAngle(M1);
         lowerBound = mu * 180.0 / state.Pi - WeakBoundRounding;
         BetaR = mu;
@@ -50,6 +51,13 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
             return;
         }
         if (std::fabs(betaNew - betaOld) < ConvergedDegrees) {
+            // Every shock lies at or above the Mach angle. The strong branch's range reaches down
+            // to 0°, and for an M1 within a hair of 1, where both branches meet near 90°, its
+            // steps can settle just below the Mach angle: no attached shock there.
+            if (!weak && betaNew < MachAngle(M1) * 180.0 / state.Pi - WeakBoundRounding) {
+                state.TetaMaxExceeded = true;
+                return;
+            }
             ShowRounded(form, TextBox::Text_Beta, betaNew, 4);
             Şok_Gerisi_Akım_Özellikleri(form, M1, BetaR, TetaR);
             return;

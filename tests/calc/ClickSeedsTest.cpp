@@ -71,6 +71,7 @@ const std::map<std::string, Expectation>& Table()
         {"beta_strong_solved", {Solved, {}, true}},
         {"beta_weak_detached", {NoAttachedSolution, {"Teta > TetaMax"}, true}},
         {"beta_strong_detached", {NoAttachedSolution, {"Teta > TetaMax"}, true}},
+        {"beta_strong_detached_m1_a_hair_above_1", {NoAttachedSolution, {"Teta > TetaMax"}, true}},
         {"beta_strong_never_converges",
          {NoAttachedSolution, {" iterasyon 1000 adımda yakınsamadı", "Teta > TetaMax"}, true}},
         {"teta_solved", {Solved, {}, true}},

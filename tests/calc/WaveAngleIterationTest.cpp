@@ -74,6 +74,17 @@ TEST(IterationDetached, LeavesTheRangeWithoutMessageOrWrites)
     }
 }
 
+// For an M1 a hair above 1 the Mach angle is nearly 90° and the largest deflection is about
+// 5e-20°: θ = 1e-15° has no attached shock, though the strong branch's steps settle just below
+// the Mach angle.
+TEST(IterationDetached, StrongStepsSettlingBelowTheMachAngleAreNoShock)
+{
+    Iteration run(1.00000000000001, 1e-15, OptionButton::Option_Strong);
+    EXPECT_TRUE(run.state.TetaMaxExceeded);
+    EXPECT_TRUE(run.form.events.empty());
+    EXPECT_FALSE(Iteration(1.00000000000001, 0, OptionButton::Option_Strong).state.TetaMaxExceeded);
+}
+
 TEST(IterationDetached, NonConvergenceIsReportedAfterAThousandSteps)
 {
     Iteration run(1.5, 33.3, OptionButton::Option_Strong);
