@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/ChartSurface.h"
+#include "form/ChartSurface.h"
 #include "form/ControlModel.h"
 
 #include <array>

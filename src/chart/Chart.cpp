@@ -1,6 +1,6 @@
 #include "chart/Chart.h"
 
-#include "chart/ChartSurface.h"
+#include "form/ChartSurface.h"
 #include "physics/ArithmeticFault.h"
 #include "physics/ObliqueShock.h"
 

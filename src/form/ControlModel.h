@@ -1,11 +1,12 @@
 #pragma once
 
+#include "form/ChartSurface.h"
 #include "form/Rgb.h"
 
 #include <string>
 #include <string_view>
 
-class ChartSurface;
+
 
 // The controls of the main window that the calculation, the chart and the output selection
 // read or write. Each enumerator carries the control's name in the window.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/ChartDescription.h"
+#include "reactions/ChartDescription.h"
 #include "ui/ControlTable.h"
 
 // The controls of the main window, in twips, with their keyboard order and what a screen reader

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/ChartSurface.h"
+#include "form/ChartSurface.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,7 @@
 #include "calc/PostShockFlow.h"
 #include "form/FormState.h"
 #include "physics/ArithmeticFault.h"
+#include "support/ParamName.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FlowCase{
                         "normal_shock", 2, 90, 0, {"2", "0.57735", "0.57735", "4.5", "1.6875"}},
                     FlowCase{"zero_strength_mach_wave", 2, 30, 0, {"1", "1", "2", "1", "1"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 TEST(PostShockFlowFaults, AbandonBeforeAnyBoxIsWritten)
 {

@@ -1,6 +1,7 @@
 #include "calc/RequestCalculation.h"
 #include "form/ParseNumber.h"
 #include "form/ShowRounded.h"
+#include "support/ParamName.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Teta must be less then 0 degrees for given Beta"},
         RefusalCase{
             "mach_no_real_M1", {Mach, "", "45", "-80"}, "No M1 gives this Teta at this Beta"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 TEST(RequestOutputChoice, NoneSelectedAsksForOne)
 {
@@ -156,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         SolvedCase{"mach_negative_beta", {Mach, "", "10", "-10"}, TextBox::Text_M1, "3.8163"},
         SolvedCase{"beta_leading_number_only", {Beta, "2abc", "10", ""}, TextBox::Text_M1, "2abc"},
         SolvedCase{"beta_blank_teta_is_zero", {Beta, "2", " ", ""}, TextBox::Text_Beta, "30"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 TEST(RequestBeta, SolvedWritesBetaFlowFrameThenBetaAgain)
 {
@@ -277,6 +278,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{"teta_M1_1e308", {Teta, "1e308", "", "45"}},
                     FaultCase{"beta_typed_beyond_double", {Beta, "2", "1e400", ""}},
                     FaultCase{"mach_typed_beyond_double", {Mach, "", "10", "-1e999"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "calc/WaveAngleIteration.h"
+#include "support/ParamName.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConvergingCase{"strong_M3_theta20", 3, 20, OptionButton::Option_Strong, "82.1467"},
         ConvergingCase{"strong_M2_theta0_normal_shock", 2, 0, OptionButton::Option_Strong, "90"},
         ConvergingCase{"weak_M2_theta0_mach_wave", 2, 0, OptionButton::Option_Weak, "30"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 TEST(IterationDetached, LeavesTheRangeWithoutMessageOrWrites)
 {

@@ -1,6 +1,6 @@
 #include "chart/Chart.h"
-#include "chart/ChartDescription.h"
 #include "physics/ArithmeticFault.h"
+#include "support/ChartCalls.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int Curves = 20;
-constexpr int CallsPerCurve = 22; // one SetPoint, 21 DrawLineTo
-constexpr int AxisCalls = 4;      // Clear, SetScale, two axes
-
 struct Drawn {
     RecordingForm form;
     FormState state;
@@ -26,7 +22,7 @@ struct Drawn {
     // The SetPoint and the 21 samples of the curve for M = k / 10.
     std::vector<SurfaceCall> Curve(int k) const
     {
-        const auto first = form.surface.calls.begin() + AxisCalls + (k - 11) * CallsPerCurve;
+        const auto first = form.surface.calls.begin() + ChartAxisCalls + (k - 11) * CallsPerCurve;
         return {first, first + CallsPerCurve};
     }
 
@@ -47,7 +43,7 @@ TEST(Grafik, ShowsLabelsThenClearsScalesAndDrawsAxesAndCurves)
     EXPECT_EQ(drawn.form.events,
               (std::vector<std::string>{"Label_Beta shown", "Label_Teta shown"}));
     const auto& calls = drawn.form.surface.calls;
-    ASSERT_EQ(calls.size(), static_cast<std::size_t>(AxisCalls + Curves * CallsPerCurve));
+    ASSERT_EQ(calls.size(), ChartCalls);
     EXPECT_EQ(calls[0].operation, "Clear");
     EXPECT_EQ(calls[1].operation, "SetScale");
     EXPECT_EQ(calls[1].args, (std::vector<float>{-10, -35, 100, 5}));
@@ -176,22 +172,6 @@ TEST(Marks, NoSolutionIsALineAcrossTheChart)
     ASSERT_EQ(form.surface.calls.size(), 1u);
     EXPECT_EQ(form.surface.calls[0].args, (std::vector<float>{0, -30, 95, -30}));
     EXPECT_EQ(form.surface.calls[0].colour, chart::Red);
-}
-
-} // namespace
-
-namespace {
-
-TEST(ChartDescription, SaysWhatTheClickDrew)
-{
-    EXPECT_EQ(ChartDescription({OutcomeKind::Solved, 2, 39.31393180, 10, {}}, "."),
-              "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
-    EXPECT_EQ(
-        ChartDescription({OutcomeKind::NoAttachedSolution, 2.5, 0, 40.25, "Teta > TetaMax"}, ","),
-        "θ–β chart for M1 = 2,5; no attached shock for θ = 40,25°");
-    for (OutcomeKind unchanged :
-         {OutcomeKind::NoOutputChosen, OutcomeKind::Rejected, OutcomeKind::CalculationFailed})
-        EXPECT_FALSE(ChartDescription({unchanged, 0, 0, 0, {}}, "."));
 }
 
 } // namespace

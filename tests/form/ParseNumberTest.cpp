@@ -1,5 +1,6 @@
 #include "form/ParseNumber.h"
 #include "physics/ArithmeticFault.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"comma_locale_hex", "&H1F,8", 31.0, ","},
         ParseCase{"comma_locale_comma_alone", ",", 0.0, ","},
         ParseCase{"multibyte_separator", "2\u066b5", 2.5, "\u066b"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 TEST(ParseNumberOverflow, NumbersBeyondDoubleRangeAreArithmeticOverflow)
 {

@@ -1,5 +1,6 @@
 #include "form/ShowRounded.h"
 #include "form/ParseNumber.h"
+#include "support/ParamName.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{"carry_into_exponent_form", 999999999999999.9, 4, "1E+15"},
         RoundCase{"negative_exponent_form", -1.5e20, 2, "-1.5E+20"},
         RoundCase{"largest_double", 1.7976931348623157e308, 4, "1.79769313486232E+308"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 TEST(ShowRounded, WritesTheBoxInTheUsersDecimalSeparator)
 {

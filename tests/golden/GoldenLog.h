@@ -5,7 +5,7 @@
 // and keeps their digest and sample, and WriteRecord, which writes a window's events and drawing
 // calls in the order they happened.
 
-#include "calc/Command1Click.h"
+#include "reactions/Command1Click.h"
 #include "support/RecordingForm.h"
 
 #include <QCryptographicHash>

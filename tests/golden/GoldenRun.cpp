@@ -1,8 +1,8 @@
 #include "GoldenRun.h"
 
-#include "calc/Command1Click.h"
-#include "calc/OutputSelection.h"
 #include "chart/Chart.h"
+#include "reactions/Command1Click.h"
+#include "reactions/OutputSelection.h"
 
 #include <cmath>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "calc/Command1Click.h"
+#include "reactions/Command1Click.h"
 
 #include "calc/RequestCalculation.h"
 #include "chart/Chart.h"

@@ -1,4 +1,5 @@
-#include "calc/OutputSelection.h"
+#include "reactions/OutputSelection.h"
+#include "support/ParamName.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   OptionButton::Option_Beta,
                                   "shown",
                                   {"255,255,255", "200,200,200", "255,255,255"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ParamName);
 
 } // namespace

@@ -1,5 +1,6 @@
-#include "calc/Command1Click.h"
+#include "reactions/Command1Click.h"
 #include "chart/Chart.h"
+#include "support/ChartCalls.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -8,14 +9,6 @@
 #include <vector>
 
 namespace {
-
-// How many surface calls the chart alone makes.
-std::size_t ChartCalls()
-{
-    RecordingForm form;
-    grafik(form, FormState{}, 2.0);
-    return form.surface.calls.size();
-}
 
 struct Click {
     RecordingForm form;
@@ -37,7 +30,7 @@ TEST(Command1Click, SolvedDrawsTheChartThenTheMarkWithoutMessage)
 {
     const Click click(OptionButton::Option_Beta, "2", "10", "");
     const auto& calls = click.form.surface.calls;
-    const std::size_t chart = ChartCalls();
+    const std::size_t chart = ChartCalls;
     ASSERT_EQ(calls.size(), chart + 3);
     EXPECT_EQ(calls.front().operation, "Clear");
     // The boxes, the frame and the labels are all written before the first drawing.
@@ -52,7 +45,7 @@ TEST(Command1Click, DetachedDrawsChartAndLineThenSaysTetaMax)
 {
     const Click click(OptionButton::Option_Beta, "2", "30", "");
     const auto& calls = click.form.surface.calls;
-    ASSERT_EQ(calls.size(), ChartCalls() + 1);
+    ASSERT_EQ(calls.size(), ChartCalls + 1);
     EXPECT_EQ(calls.back().operation, "DrawLine");
     EXPECT_EQ(calls.back().args, (std::vector<float>{0, -30, 95, -30}));
     EXPECT_EQ(calls.back().colour, chart::Red);

@@ -1,4 +1,4 @@
-#include "chart/ChartDescription.h"
+#include "reactions/ChartDescription.h"
 
 #include "form/ShowRounded.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/RequestOutcome.h"
+#include "calc/RequestOutcome.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "calc/OutputSelection.h"
+#include "reactions/OutputSelection.h"
 
-#include "chart/ChartSurface.h"
+#include "form/ChartSurface.h"
 
 void SelectOutput(ControlModel& form, OptionButton output)
 {

@@ -1,7 +1,7 @@
 // Replays every seed of the click fuzzer (fuzz/corpus) as a whole click and checks that it ends
 // as its file name says. A seed without a row below, or a row without its seed, fails.
 
-#include "calc/Command1Click.h"
+#include "reactions/Command1Click.h"
 #include "support/ClickInput.h"
 #include "support/RecordingForm.h"
 
