@@ -10,7 +10,7 @@ public:
 
     explicit ArithmeticFault(Kind kind) : std::runtime_error(MessageFor(kind)), m_kind(kind) {}
 
-    Kind kind() const { return m_kind; }
+    Kind FaultKind() const { return m_kind; }
 
     static const char* MessageFor(Kind kind)
     {

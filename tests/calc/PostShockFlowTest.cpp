@@ -73,7 +73,7 @@ TEST(PostShockFlowFaults, AbandonBeforeAnyBoxIsWritten)
             Şok_Gerisi_Akım_Özellikleri(form, 2, c.BetaR, c.TetaR);
             ADD_FAILURE() << "no fault for BetaR " << c.BetaR;
         } catch (const ArithmeticFault& fault) {
-            EXPECT_EQ(fault.kind(), c.kind);
+            EXPECT_EQ(fault.FaultKind(), c.kind);
         }
         EXPECT_TRUE(form.events.empty());
     }

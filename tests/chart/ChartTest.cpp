@@ -155,7 +155,7 @@ TEST(Marks, CoordinateBeyondSinglePrecisionIsAnOverflowBeforeItIsDrawn)
             MarkSolution(form, beta, 5);
             ADD_FAILURE() << beta << " was drawn";
         } catch (const ArithmeticFault& fault) {
-            EXPECT_EQ(fault.kind(), ArithmeticFault::Kind::Overflow) << beta;
+            EXPECT_EQ(fault.FaultKind(), ArithmeticFault::Kind::Overflow) << beta;
         }
         EXPECT_TRUE(form.surface.calls.empty()) << beta;
     }

@@ -69,7 +69,7 @@ TEST(ParseNumberOverflow, NumbersBeyondDoubleRangeAreArithmeticOverflow)
             ParseNumber(text);
             ADD_FAILURE() << text << " was read without a fault";
         } catch (const ArithmeticFault& fault) {
-            EXPECT_EQ(fault.kind(), ArithmeticFault::Kind::Overflow) << text;
+            EXPECT_EQ(fault.FaultKind(), ArithmeticFault::Kind::Overflow) << text;
             EXPECT_STREQ(fault.what(), "Arithmetic overflow");
         }
     }

@@ -17,7 +17,7 @@ private slots:
     void init() { Open(); }
     void cleanup() { Close(); }
 
-    void startsAsLoaded()
+    void StartsAsLoaded()
     {
         QVERIFY(!Control<QGroupBox>("Frame3")->isVisible());
         QVERIFY(!Control<QLabel>("Label_Teta")->isVisible());
@@ -28,7 +28,7 @@ private slots:
         QVERIFY(Control<QRadioButton>("Option_Weak")->isChecked());
         for (const char* box : {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"})
             QCOMPARE(Box(box)->text(), "1");
-        QCOMPARE(window()->focusWidget(), Box("Text_Mn1"));
+        QCOMPARE(Window()->focusWidget(), Box("Text_Mn1"));
         // The keyboard walks the controls in the window's tab order.
         QStringList order;
         for (QWidget* at = Box("Text_Mn1"); order.size() < 15; at = at->nextInFocusChain()) {
@@ -39,13 +39,13 @@ private slots:
                                      "Picture1", "Text_M1", "Text_Teta", "Text_Beta", "Option_M1",
                                      "Option_Teta", "Option_Beta", "Command1", "Option_Weak",
                                      "Option_Strong"}));
-        QCOMPARE(window()->windowTitle(), "Oblique Shock Calculator");
-        QVERIFY(window()->findChild<QAction*>("Mn_About"));
+        QCOMPARE(Window()->windowTitle(), "Oblique Shock Calculator");
+        QVERIFY(Window()->findChild<QAction*>("Mn_About"));
     }
 
-    void controlsStandWhereTheyWereDrawn()
+    void ControlsStandWhereTheyWereDrawn()
     {
-        if (window()->logicalDpiX() != 96)
+        if (Window()->logicalDpiX() != 96)
             QSKIP("positions are checked at 96 dpi");
         const std::pair<const char*, QRect> places[] = {
             {"Frame2", {16, 16, 137, 129}},     {"Text_M1", {72, 16, 49, 19}},
@@ -56,15 +56,15 @@ private slots:
         for (const auto& [name, pixels] : places)
             QCOMPARE(Control<QWidget>(name)->geometry(), pixels);
         // The client area below the menu bar, once shown: 8505 × 5190 twips.
-        QCOMPARE(window()->centralWidget()->size(), QSize(567, 346));
+        QCOMPARE(Window()->centralWidget()->size(), QSize(567, 346));
         // Enlarging the window moves nothing.
-        window()->resize(window()->size() + QSize(200, 100));
+        Window()->resize(Window()->size() + QSize(200, 100));
         QCOMPARE(Control<QWidget>("Picture1")->geometry(), QRect(168, 24, 385, 305));
     }
 
-    void everyCaptionAndValueFits()
+    void EveryCaptionAndValueFits()
     {
-        for (QWidget* widget : window()->findChildren<QWidget*>()) {
+        for (QWidget* widget : Window()->findChildren<QWidget*>()) {
             const QString name = widget->objectName();
             if (auto* option = qobject_cast<QRadioButton*>(widget)) {
                 // The caption's room is what the round indicator leaves of the button.
@@ -101,18 +101,18 @@ private slots:
         }
     }
 
-    void messagesAreInTheDialogFontWhateverTheMachinesDefault()
+    void MessagesAreInTheDialogFontWhateverTheMachinesDefault()
     {
         Click("Command1"); // no output chosen yet
-        QCOMPARE(messages()->texts, QStringList{"Choose an output option"});
-        QCOMPARE(messages()->fonts.size(), std::size_t(1));
-        const auto& [family, fixedPitch] = messages()->fonts.front();
+        QCOMPARE(Messages()->texts, QStringList{"Choose an output option"});
+        QCOMPARE(Messages()->fonts.size(), std::size_t(1));
+        const auto& [family, fixedPitch] = Messages()->fonts.front();
         QVERIFY2(!fixedPitch, qPrintable(family));
         QCOMPARE(family, QFontInfo(Box("Text_M1")->font()).family());
         QCOMPARE(family, QFontInfo(Control<QPushButton>("Command1")->font()).family());
     }
 
-    void aBoxShowsWhatDoesNotFitInItsTooltip()
+    void ABoxShowsWhatDoesNotFitInItsTooltip()
     {
         Click("Option_Beta");
         Type("Text_M1", "1000");
@@ -145,7 +145,7 @@ private slots:
         }
     }
 
-    void aLongPastedTextIsReadWhole()
+    void ALongPastedTextIsReadWhole()
     {
         Click("Option_Beta");
         // 40,000 characters, far beyond a line edit's default limit of 32,767: cut there, it
@@ -153,15 +153,15 @@ private slots:
         Box("Text_M1")->setText(QString(39999, '0') + "2");
         Type("Text_Teta", "10");
         Click("Command1");
-        QVERIFY(messages()->texts.isEmpty());
+        QVERIFY(Messages()->texts.isEmpty());
         QCOMPARE(Box("Text_Beta")->text(), "39.3139");
     }
 
-    void screenReadersHearNamesAndTheChart()
+    void ScreenReadersHearNamesAndTheChart()
     {
         QCOMPARE(Box("Text_M1")->accessibleName(), "Upstream Mach number M1");
         QCOMPARE(Box("Text_M2")->accessibleName(), "Downstream Mach number M2");
-        for (QWidget* control : window()->findChildren<QWidget*>()) {
+        for (QWidget* control : Window()->findChildren<QWidget*>()) {
             const QString name = control->objectName();
             if (name.startsWith("Text_") || name.startsWith("Option_") || name == "Command1") {
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));

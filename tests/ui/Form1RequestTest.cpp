@@ -17,7 +17,7 @@ private slots:
     void init() { Open(); }
     void cleanup() { Close(); }
 
-    void oneRequestFromChoiceToChart()
+    void OneRequestFromChoiceToChart()
     {
         Click("Option_Beta");
         QVERIFY(Control<QGroupBox>("Frame3")->isVisible());
@@ -25,7 +25,7 @@ private slots:
         Type("Text_Teta", "10");
         Click("Command1");
 
-        QVERIFY(messages()->texts.isEmpty());
+        QVERIFY(Messages()->texts.isEmpty());
         QCOMPARE(Box("Text_Beta")->text(), "39.3139");
         const QStringList flow{"1.26714", "0.80319", "1.64052", "1.70658", "1.17015"};
         const char* boxes[] = {"Text_Mn1", "Text_Mn2", "Text_M2", "Text_p2p1", "Text_T2T1"};
@@ -41,7 +41,7 @@ private slots:
         QVERIFY(ColourNear(picture, 20, 10, Qt::red));            // guide across to the θ axis
     }
 
-    void outputChoicePreparesTheBoxes()
+    void OutputChoicePreparesTheBoxes()
     {
         struct Row {
             const char* option;
@@ -70,28 +70,28 @@ private slots:
         Type("Text_M1", "2");
         Type("Text_Teta", "10");
         Click("Command1");
-        QVERIFY(messages()->texts.isEmpty());
+        QVERIFY(Messages()->texts.isEmpty());
         QCOMPARE(Box("Text_Beta")->text(), "39.3139");
     }
 
-    void detachedRequestShowsChartAndLineBeforeTheMessage()
+    void DetachedRequestShowsChartAndLineBeforeTheMessage()
     {
         Click("Option_Beta");
         Type("Text_M1", "2");
         Type("Text_Teta", "30");
         bool chartShown = false;
-        messages()->whileShown = [&] {
+        Messages()->whileShown = [&] {
             chartShown =
                 HasRedInRow(Picture(), 30) && ColourNear(Picture(), 66, 22.9233, Qt::red) &&
                 Box("Text_Beta")->text().isEmpty() && Control<QGroupBox>("Frame3")->isVisible();
         };
         Click("Command1");
-        QCOMPARE(messages()->texts, QStringList{"Teta > TetaMax"});
-        QCOMPARE(messages()->titles, QStringList{"Oblique Shock Calculator"});
+        QCOMPARE(Messages()->texts, QStringList{"Teta > TetaMax"});
+        QCOMPARE(Messages()->titles, QStringList{"Oblique Shock Calculator"});
         QVERIFY(chartShown);
     }
 
-    void refusedRequestKeepsTheChart()
+    void RefusedRequestKeepsTheChart()
     {
         Click("Option_Teta");
         Type("Text_M1", "2");
@@ -101,11 +101,11 @@ private slots:
         const QImage chart = Picture()->Surface().Image();
         Type("Text_M1", "1");
         Click("Command1");
-        QCOMPARE(messages()->texts, QStringList{"M1 must be greater then 1"});
+        QCOMPARE(Messages()->texts, QStringList{"M1 must be greater then 1"});
         QCOMPARE(Picture()->Surface().Image(), chart);
     }
 
-    void arithmeticFaultIsReportedAndTheWindowGoesOn()
+    void ArithmeticFaultIsReportedAndTheWindowGoesOn()
     {
         Click("Option_Beta");
         Type("Text_M1", "1e308");
@@ -114,11 +114,11 @@ private slots:
         Type("Text_M1", "2");
         Type("Text_Teta", "10");
         Click("Command1");
-        QCOMPARE(messages()->texts, QStringList{"Arithmetic overflow"});
+        QCOMPARE(Messages()->texts, QStringList{"Arithmetic overflow"});
         QCOMPARE(Box("Text_Beta")->text(), "39.3139");
     }
 
-    void aDecimalCommaLocaleWritesAndReadsItsOwnSeparator()
+    void ADecimalCommaLocaleWritesAndReadsItsOwnSeparator()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         Reopen();
@@ -155,10 +155,10 @@ private slots:
         Type("Text_M1", "3");
         Type("Text_Beta", "10");
         Click("Command1");
-        QCOMPARE(messages()->texts, QStringList{"Beta must be between 19,471 and 90 degrees"});
+        QCOMPARE(Messages()->texts, QStringList{"Beta must be between 19,471 and 90 degrees"});
     }
 
-    void theScreenShowsTheChartAndItsMarks()
+    void TheScreenShowsTheChartAndItsMarks()
     {
         Click("Option_Beta");
         Type("Text_M1", "2");
@@ -174,7 +174,7 @@ private slots:
         Type("Text_M1", "2");
         Type("Text_Teta", "30");
         std::optional<ChartPixels> behindMessage;
-        messages()->whileShown = [&] {
+        Messages()->whileShown = [&] {
             behindMessage = ChartPixels::OnScreen(Picture());
         };
         Click("Command1");
@@ -184,18 +184,18 @@ private slots:
         QVERIFY(!behindMessage->ColourNear(20, 10, Qt::red)); // the old mark's guide is gone
     }
 
-    void aRequestThatNeverConvergesSaysSoThenDrawsThenSaysTetaMax()
+    void ARequestThatNeverConvergesSaysSoThenDrawsThenSaysTetaMax()
     {
         Click("Option_Beta");
         Click("Option_Strong");
         Type("Text_M1", "1.5");
         Type("Text_Teta", "33.3");
         QList<bool> lineShown;
-        messages()->whileShown = [&] {
+        Messages()->whileShown = [&] {
             lineShown << ChartPixels::OnScreen(Picture()).HasRedInRow(33.3);
         };
         Click("Command1");
-        QCOMPARE(messages()->texts,
+        QCOMPARE(Messages()->texts,
                  QStringList(
                      {QString::fromUtf8(" iterasyon 1000 adımda yakınsamadı"), "Teta > TetaMax"}));
         QCOMPARE(lineShown, QList<bool>({false, true}));

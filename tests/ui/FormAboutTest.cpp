@@ -13,19 +13,19 @@ private slots:
     void init() { Open(); }
     void cleanup() { Close(); }
 
-    void aboutStaysWhenTheMainWindowCloses()
+    void AboutStaysWhenTheMainWindowCloses()
     {
-        window()->findChild<QAction*>("Mn_About")->trigger();
-        window()->close();
-        QVERIFY(window()->AboutWindow()->isVisible());
+        Window()->findChild<QAction*>("Mn_About")->trigger();
+        Window()->close();
+        QVERIFY(Window()->AboutWindow()->isVisible());
     }
 
-    void aboutOpensOnceModelessAndWithoutOwner()
+    void AboutOpensOnceModelessAndWithoutOwner()
     {
-        auto* about = window()->findChild<QAction*>("Mn_About");
+        auto* about = Window()->findChild<QAction*>("Mn_About");
         about->trigger();
         about->trigger();
-        FormAbout* aboutWindow = window()->AboutWindow();
+        FormAbout* aboutWindow = Window()->AboutWindow();
         QVERIFY(aboutWindow && aboutWindow->isVisible());
         QVERIFY(!aboutWindow->parentWidget());
         QCOMPARE(aboutWindow->windowTitle(), "About");
@@ -33,12 +33,12 @@ private slots:
         QVERIFY(QGuiApplication::applicationDisplayName() != "Oblique Shock Calculator");
         aboutWindow->close();
         about->trigger();
-        QCOMPARE(window()->AboutWindow(), aboutWindow);
+        QCOMPARE(Window()->AboutWindow(), aboutWindow);
         int shown = 0;
         for (QWidget* top : QApplication::topLevelWidgets())
             shown += top->objectName() == "Form_About" && top->isVisible();
         QCOMPARE(shown, 1);
-        QVERIFY(!window()->isModal() && !aboutWindow->isModal());
+        QVERIFY(!Window()->isModal() && !aboutWindow->isModal());
         QCOMPARE(aboutWindow->findChild<QLabel*>("Label8")->text(), "last update: April 2007");
         for (QLabel* label : aboutWindow->findChildren<QLabel*>())
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));

@@ -21,7 +21,7 @@ private:
     }
 
 private slots:
-    void linesLandOnTheScaledPixels()
+    void LinesLandOnTheScaledPixels()
     {
         const auto chart = Chart();
         ImageSurface& surface = *chart;
@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(surface.Image().pixelColor(20, 20), background);
     }
 
-    void clearKeepsTheScale()
+    void ClearKeepsTheScale()
     {
         const auto chart = Chart();
         ImageSurface& surface = *chart;
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(surface.Image().pixelColor(10, 20), QColor(Qt::black));
     }
 
-    void circleStaysRoundUnderUnequalScale()
+    void CircleStaysRoundUnderUnequalScale()
     {
         ImageSurface surface(QSize(220, 40), 1, background); // x twice as fine as y
         surface.SetScale(-10, -35, 100, 5);
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(std::abs((right - left) - 20) <= 1);
     }
 
-    void farAndInfiniteCoordinatesAreClipped()
+    void FarAndInfiniteCoordinatesAreClipped()
     {
         const auto chart = Chart();
         ImageSurface& surface = *chart;
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(surface.Image().pixelColor(60, 10), QColor(Qt::red));
     }
 
-    void highDpiDrawsOnDevicePixels()
+    void HighDpiDrawsOnDevicePixels()
     {
         const auto chart = Chart(2);
         ImageSurface& surface = *chart;

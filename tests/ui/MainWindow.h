@@ -126,8 +126,8 @@ protected:
     // A window made anew, not shown, for a test that changes what windows are made with.
     void Reopen() { m_window = std::make_unique<Form1>(); }
 
-    Form1* window() { return m_window.get(); }
-    MessageBoxes* messages() { return m_messages.get(); }
+    Form1* Window() { return m_window.get(); }
+    MessageBoxes* Messages() { return m_messages.get(); }
 
     template <typename T>
     T* Control(const char* name)
