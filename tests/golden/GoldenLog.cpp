@@ -42,23 +42,6 @@ std::string EventText(const std::string& event)
            Quoted(std::string_view(event).substr(at + arrow.size()));
 }
 
-std::string KindName(OutcomeKind kind)
-{
-    switch (kind) {
-    case OutcomeKind::NoOutputChosen:
-        return "NoOutputChosen";
-    case OutcomeKind::Rejected:
-        return "Rejected";
-    case OutcomeKind::Solved:
-        return "Solved";
-    case OutcomeKind::NoAttachedSolution:
-        return "NoAttachedSolution";
-    case OutcomeKind::CalculationFailed:
-        return "CalculationFailed";
-    }
-    return "kind " + std::to_string(static_cast<int>(kind));
-}
-
 std::string HexDigest(QCryptographicHash& hash)
 {
     return hash.result().toHex().toStdString();

@@ -70,8 +70,6 @@ std::string Quoted(std::string_view text);
 // blanks and empty texts show: Text_M1 <- " ".
 std::string EventText(const std::string& event);
 
-std::string KindName(OutcomeKind kind);
-
 std::string HexDigest(QCryptographicHash& hash);
 
 // ---------------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "chart/Chart.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
+#include "support/OutcomeKindName.h"
 
 #include <cmath>
 #include <exception>

@@ -3,6 +3,7 @@
 
 #include "reactions/Command1Click.h"
 #include "support/ClickInput.h"
+#include "support/OutcomeKindName.h"
 #include "support/RecordingForm.h"
 
 #include <gtest/gtest.h>
@@ -24,23 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path Corpus = OSC_FUZZ_CORPUS;
-
-std::string KindName(OutcomeKind kind)
-{
-    switch (kind) {
-    case OutcomeKind::NoOutputChosen:
-        return "NoOutputChosen";
-    case OutcomeKind::Rejected:
-        return "Rejected";
-    case OutcomeKind::Solved:
-        return "Solved";
-    case OutcomeKind::NoAttachedSolution:
-        return "NoAttachedSolution";
-    case OutcomeKind::CalculationFailed:
-        return "CalculationFailed";
-    }
-    return "?";
-}
 
 struct Expectation {
     OutcomeKind kind;
