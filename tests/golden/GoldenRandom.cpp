@@ -175,7 +175,7 @@ std::vector<Request> RandomRequests()
     for (int i = 0; i < RandomRequestCount; ++i) {
         Request request;
         const std::uint64_t mode = random.Below(100);
-        request.separator = random.Percent(30) ? "," : ".";
+        request.separator.assign(1, random.Percent(30) ? ',' : '.');
         request.branch = random.Percent(8)    ? std::nullopt
                          : random.Percent(50) ? std::optional{OptionButton::Option_Weak}
                                               : std::optional{OptionButton::Option_Strong};
