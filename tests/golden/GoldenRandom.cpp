@@ -69,7 +69,7 @@ public:
             text = Decimal(units, decimals, point);
         }
         if (Percent(3) && units >= 0)
-            text.insert(0, "+");
+            text.insert(text.begin(), '+');
         if (Percent(5))
             text.insert(Below(text.size() + 1), 1, ' ');
         if (Percent(3))
