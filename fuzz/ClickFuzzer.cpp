@@ -7,10 +7,10 @@
 // angle and 90° and satisfy the θ–β–M relation; a solved deflection or Mach number, typed back
 // into a fresh β request, must give back the wave angle it was computed from.
 
-#include "reactions/Command1Click.h"
 #include "calc/RequestCalculation.h"
 #include "form/ParseNumber.h"
 #include "physics/ArithmeticFault.h"
+#include "reactions/Command1Click.h"
 #include "support/ClickInput.h"
 #include "support/RecordingForm.h"
 

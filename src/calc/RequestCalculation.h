@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calc/RequestOutcome.h"
 #include "form/ControlModel.h"
 #include "form/FormState.h"
-#include "calc/RequestOutcome.h"
 
 // One click on the calculate button: finds the chosen output, reads and validates the two
 // inputs, computes the output (β by the wave-angle iteration, θ and M1 in closed form) and

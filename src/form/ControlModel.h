@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-
-
 // The controls of the main window that the calculation, the chart and the output selection
 // read or write. Each enumerator carries the control's name in the window.
 enum class TextBox {

@@ -2,7 +2,8 @@
 
 // The physics of an oblique shock in a perfect gas, as plain functions of numbers: the Mach
 // angle, the θ–β–M relation, its Newton step and the flow behind the shock. Angles are in
-// radians. Every step that has no finite result throws ArithmeticFault.
+// radians. Every step that has no finite result throws ArithmeticFault, except in
+// LimitDeflection, whose quotient is never infinite (its denominator γ + cos 2β is at least 0.4).
 //
 // The ratio of specific heats γ = 1.4 appears in two forms, as the program has always computed
 // it: where a function takes `gamma`, the caller passes the form state's Gamma or the fixed 1.4;

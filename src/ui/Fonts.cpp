@@ -5,9 +5,9 @@
 namespace {
 
 // The first installed family of the list is used; the font matcher walks the list itself,
-// which is much cheaper at start-up than asking the font database about each family. On
-// Debian the families come from fonts-liberation and fonts-dejavu-core, which the package
-// depends on.
+// which is much cheaper at start-up than asking the font database about each family. The
+// Debian package depends on fonts-liberation and fonts-dejavu-core, so there the first family of
+// the main window's lists is always installed, and DejaVu Sans stands in for Verdana.
 QFont Font(const QStringList& families, qreal pointSize)
 {
     QFont font;
@@ -22,12 +22,13 @@ QFont Font(const QStringList& families, qreal pointSize)
 
 QFont DialogFont()
 {
-    return Font({"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans"}, 8);
+    return Font({"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed", "DejaVu Sans"},
+                8);
 }
 
 QFont GreekFont()
 {
-    return Font({"Liberation Sans", "DejaVu Sans"}, 8.25);
+    return Font({"Liberation Sans", "Arimo", "DejaVu Sans"}, 8.25);
 }
 
 QFont AboutFont(qreal pointSize)

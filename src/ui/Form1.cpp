@@ -1,8 +1,8 @@
 #include "ui/Form1.h"
 
+#include "reactions/ChartDescription.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
-#include "reactions/ChartDescription.h"
 #include "ui/Application.h"
 #include "ui/Form1Table.h"
 #include "ui/FormAbout.h"

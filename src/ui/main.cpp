@@ -3,9 +3,11 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -15,13 +17,29 @@ bool Set(const char* variable)
     return value && *value;
 }
 
-bool PlatformNamed(int argc, char* argv[])
+// Whether the platforms the toolkit may use all need a display that is not there: by default
+// an X or a Wayland display, xcb an X display, wayland a Wayland display (QT_QPA_PLATFORM may list
+// several, separated by ";"). A platform given on the command line, or any other one (offscreen,
+// say), needs none that can be checked here.
+bool DisplayMissing(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
+            return false;
     }
-    return Set("QT_QPA_PLATFORM");
+    const char* variable = std::getenv("QT_QPA_PLATFORM");
+    std::string_view platforms = variable ? variable : "";
+    if (platforms.empty())
+        return !Set("DISPLAY") && !Set("WAYLAND_DISPLAY");
+    while (!platforms.empty()) {
+        const std::string_view platform = platforms.substr(0, platforms.find(';'));
+        platforms.remove_prefix(std::min(platforms.size(), platform.size() + 1));
+        if (platform.starts_with("xcb")       ? Set("DISPLAY")
+            : platform.starts_with("wayland") ? Set("WAYLAND_DISPLAY")
+                                              : !platform.empty())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -29,10 +47,10 @@ bool PlatformNamed(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     // Without a display the toolkit would abort with advice about reinstalling; say what is
-    // missing instead. A platform named explicitly (offscreen, say) needs no display.
-    if (!PlatformNamed(argc, argv) && !Set("DISPLAY") && !Set("WAYLAND_DISPLAY")) {
-        std::fputs("oblique-shock-calculator: no display found (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); start it from a graphical session.\n",
+    // missing instead.
+    if (DisplayMissing(argc, argv)) {
+        std::fputs("oblique-shock-calculator: no display found (DISPLAY or WAYLAND_DISPLAY must "
+                   "name one); start it from a graphical session.\n",
                    stderr);
         return EXIT_FAILURE;
     }

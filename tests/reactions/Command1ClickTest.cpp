@@ -30,14 +30,13 @@ TEST(Command1Click, SolvedDrawsTheChartThenTheMarkWithoutMessage)
 {
     const Click click(OptionButton::Option_Beta, "2", "10", "");
     const auto& calls = click.form.surface.calls;
-    const std::size_t chart = ChartCalls;
-    ASSERT_EQ(calls.size(), chart + 3);
+    ASSERT_EQ(calls.size(), ChartCalls + 3);
     EXPECT_EQ(calls.front().operation, "Clear");
     // The boxes, the frame and the labels are all written before the first drawing.
     EXPECT_EQ(calls.front().afterEvents, click.form.events.size());
-    EXPECT_EQ(calls[chart].operation, "DrawCircle");
-    EXPECT_NEAR(calls[chart].args[0], 39.3139f, 1e-4);
-    EXPECT_EQ(calls[chart].args[1], -10.0f);
+    EXPECT_EQ(calls[ChartCalls].operation, "DrawCircle");
+    EXPECT_NEAR(calls[ChartCalls].args[0], 39.3139f, 1e-4);
+    EXPECT_EQ(calls[ChartCalls].args[1], -10.0f);
     EXPECT_TRUE(click.form.messages.empty());
 }
 
