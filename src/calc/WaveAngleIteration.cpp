@@ -14,10 +14,11 @@ namespace {
 
 constexpr int MaxSteps = 1000;
 constexpr double ConvergedDegrees = 0.0001;
-// The weak branch starts on the Mach angle, which is the root itself for zero deflection; the
-// first step then moves β by rounding only, possibly to a few units in the last place below
-// the bound. Such a step is still the Mach wave, not a detached shock.
-constexpr double WeakBoundRounding = 1e-9;
+// How far below the Mach angle a wave angle may come by rounding alone. The weak branch starts on
+// the Mach angle, which is the root itself for zero deflection; the first step then moves β by
+// rounding only, possibly to a few units in the last place below it. Such a step is still the
+// Mach wave, not a detached shock.
+constexpr double MachAngleRounding = 1e-9;
 
 } // namespace
 
@@ -27,14 +28,15 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
     state.TetaMaxExceeded = false;
     const double t = Finite(std::tan(state.DegToRad * state.Teta));
 
-    // Lower bound of the wave angle in degrees: the Mach angle on the weak branch, 0 on the
-    // strong one. With neither option selected the weak branch is taken, as at start-up.
+    // Every shock lies at or above the Mach angle. The weak branch starts there and takes it as
+    // the lower bound of its range; the strong branch starts at 90° and its range reaches down to
+    // 0°. With neither option selected the weak branch is taken, as at start-up.
+    const double mu = MachAngle(M1);
+    const double machBound = mu * 180.0 / state.Pi - MachAngleRounding;
     double lowerBound = 0.0;
-    const bool weak =
-        form.IsSelected(OptionButton::Option_Weak) || !form.IsSelected(OptionButton::Option_Strong);
-    if (weak) {
-        const double mu = MachAngle(M1);
-        lowerBound = mu * 180.0 / state.Pi - WeakBoundRounding;
+    if (form.IsSelected(OptionButton::Option_Weak) ||
+        !form.IsSelected(OptionButton::Option_Strong)) {
+        lowerBound = machBound;
         BetaR = mu;
     } else {
         BetaR = state.Pi / 2.0;
@@ -51,10 +53,9 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
             return;
         }
         if (std::fabs(betaNew - betaOld) < ConvergedDegrees) {
-            // Every shock lies at or above the Mach angle. The strong branch's range reaches down
-            // to 0°, and for an M1 within a hair of 1, where both branches meet near 90°, its
-            // steps can settle just below the Mach angle: no attached shock there.
-            if (!weak && betaNew < MachAngle(M1) * 180.0 / state.Pi - WeakBoundRounding) {
+            // For an M1 within a hair of 1, where both branches meet near 90°, the strong
+            // branch's steps can settle just below the Mach angle: no attached shock there.
+            if (betaNew < machBound) {
                 state.TetaMaxExceeded = true;
                 return;
             }

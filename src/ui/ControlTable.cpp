@@ -1,5 +1,6 @@
 #include "ui/ControlTable.h"
 
+#include "ui/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/PictureBox.h"
 #include "ui/TextBoxEdit.h"
@@ -20,11 +21,6 @@ namespace {
 QString Text(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor Colour(Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
 }
 
 QFont FontOf(ControlFont font)
@@ -93,7 +89,7 @@ QWidget* Create(const ControlRow& row, QWidget* container)
         return label;
     }
     case ControlKind::Picture: {
-        auto* picture = new PictureBox(place, Colour(LightYellow), container);
+        auto* picture = new PictureBox(place, ToQColor(LightYellow), container);
         // The chart takes focus by the keyboard only, so that a screen reader can reach its
         // description.
         picture->setFocusPolicy(Qt::TabFocus);
@@ -101,7 +97,7 @@ QWidget* Create(const ControlRow& row, QWidget* container)
     }
     case ControlKind::AxisLabel: {
         // Placed inside the picture's border, on its background.
-        auto* label = new AxisLabel(caption, Colour(LightYellow), container);
+        auto* label = new AxisLabel(caption, ToQColor(LightYellow), container);
         label->setGeometry(place.translated(container->contentsRect().topLeft()));
         return label;
     }
@@ -122,11 +118,8 @@ QWidget* BuildControls(std::span<const ControlRow> table, QWidget* client)
         control->setObjectName(Text(row.name));
         if (row.font != ControlFont::Dialog)
             control->setFont(FontOf(row.font));
-        if (row.textColour) {
-            QPalette colours = control->palette();
-            colours.setColor(QPalette::WindowText, Colour(*row.textColour));
-            control->setPalette(colours);
-        }
+        if (row.textColour)
+            SetPaletteColour(control, QPalette::WindowText, *row.textColour);
         if (!row.accessibleName.empty())
             control->setAccessibleName(Text(row.accessibleName));
         if (auto* box = qobject_cast<TextBoxEdit*>(control))

@@ -54,9 +54,6 @@ struct ControlRow {
     std::optional<Rgb> textColour = std::nullopt; // the default text colour when none
 };
 
-// The light yellow of the chart area and of the About window.
-inline constexpr Rgb LightYellow{255, 255, 192};
-
 // Creates the table's controls inside `client`, each in its container, with its caption, place,
 // font, colour and accessible texts, and chains those that take focus in TabIndex order.
 // Returns the first of them.

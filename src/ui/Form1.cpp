@@ -4,6 +4,7 @@
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
 #include "ui/Application.h"
+#include "ui/Colours.h"
 #include "ui/Form1Table.h"
 #include "ui/FormAbout.h"
 #include "ui/PictureBox.h"
@@ -109,10 +110,7 @@ void Form1::SetText(TextBox box, const std::string& text)
 
 void Form1::SetBackColor(TextBox box, Rgb colour)
 {
-    TextBoxEdit* edit = m_textBoxes[Index(box)];
-    QPalette colours = edit->palette();
-    colours.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
-    edit->setPalette(colours);
+    SetPaletteColour(m_textBoxes[Index(box)], QPalette::Base, colour);
 }
 
 bool Form1::IsSelected(OptionButton option) const

@@ -1,5 +1,6 @@
 #include "ui/FormAbout.h"
 
+#include "ui/Colours.h"
 #include "ui/ControlTable.h"
 #include "ui/Twips.h"
 
@@ -73,10 +74,7 @@ FormAbout::FormAbout(QWidget* parent) : QWidget(parent)
     setObjectName("Form_About");
     setWindowTitle("About");
     setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window,
-                     QColor(LightYellow.red, LightYellow.green, LightYellow.blue));
-    setPalette(colours);
+    SetPaletteColour(this, QPalette::Window, LightYellow);
     resize(TwipsToPixels(3600), TwipsToPixels(2430));
     BuildControls(FormAboutTable, this);
 }

@@ -1,5 +1,7 @@
 #include "ui/ImageSurface.h"
 
+#include "ui/Colours.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -105,7 +107,7 @@ QPointF ImageSurface::ToPixels(float x, float y) const
 
 QColor ImageSurface::ColourOr(std::optional<Rgb> colour) const
 {
-    return colour ? QColor(colour->red, colour->green, colour->blue) : m_foreground;
+    return colour ? ToQColor(*colour) : m_foreground;
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
