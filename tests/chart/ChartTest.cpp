@@ -19,10 +19,14 @@ struct Drawn {
 
     explicit Drawn(double M1) { grafik(form, state, M1); }
 
-    // The SetPoint and the 21 samples of the curve for M = k / 10.
+    // The SetPoint and the 21 samples of the curve for M = k / 10; none where the record is
+    // short of the whole chart, so that a test fails on its count instead of reading past it.
     std::vector<SurfaceCall> Curve(int k) const
     {
-        const auto first = form.surface.calls.begin() + ChartAxisCalls + (k - 11) * CallsPerCurve;
+        const auto& calls = form.surface.calls;
+        if (calls.size() != ChartCalls)
+            return {};
+        const auto first = calls.begin() + ChartAxisCalls + (k - 11) * CallsPerCurve;
         return {first, first + CallsPerCurve};
     }
 
@@ -30,7 +34,8 @@ struct Drawn {
     {
         std::set<int> red;
         for (int k = 11; k <= 30; ++k) {
-            if (Curve(k)[1].colour == chart::Red)
+            const auto curve = Curve(k);
+            if (curve.size() == CallsPerCurve && curve[1].colour == chart::Red)
                 red.insert(k);
         }
         return red;
@@ -53,6 +58,7 @@ TEST(Grafik, ShowsLabelsThenClearsScalesAndDrawsAxesAndCurves)
 
     for (int k = 11; k <= 30; ++k) {
         const auto curve = drawn.Curve(k);
+        ASSERT_EQ(curve.size(), CallsPerCurve);
         EXPECT_EQ(curve[0].operation, "SetPoint");
         EXPECT_FALSE(curve[0].colour);
         EXPECT_EQ(curve[0].args[1], 0.0f);
@@ -75,6 +81,7 @@ TEST(Grafik, ShowsLabelsThenClearsScalesAndDrawsAxesAndCurves)
 TEST(Grafik, SamplesFollowTheThetaBetaMachRelation)
 {
     const Drawn drawn(2.0);
+    ASSERT_EQ(drawn.form.surface.calls.size(), ChartCalls);
     const auto mach2 = drawn.Curve(20);
     const std::vector<std::pair<int, std::pair<double, double>>> samples{
         {0, {30, 0}},        {1, {33, 3.5625}},   {2, {36, 6.7861}},   {3, {39, 9.7102}},
@@ -117,6 +124,7 @@ TEST(Grafik, CurvesWithinATenthOfM1AreRed)
                           Case{1.5, {15}}, Case{1.1, {11, 12}}, Case{1.0000001, {11}},
                           Case{3.1, {}}, Case{40, {}}, Case{1.0, {}}, Case{0.5, {}}}) {
         const Drawn drawn(c.M1);
+        ASSERT_EQ(drawn.form.surface.calls.size(), ChartCalls) << "M1 = " << c.M1;
         EXPECT_EQ(drawn.RedCurves(), c.red) << "M1 = " << c.M1;
         for (int k = 11; k <= 30; ++k) {
             if (!c.red.contains(k)) {

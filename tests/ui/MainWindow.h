@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +54,18 @@ private:
     QTimer m_timer;
 };
 
+// What the platform holds of a top-level window: its backing store as last repainted and
+// flushed, once the repaints that are due have run. Unlike QWidget::grab(), which paints the
+// widget afresh, this shows what a repaint that never happened left on the screen.
+inline QImage OnScreen(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    return window->screen()
+        ->grabWindow(window->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 // The chart's pixels: either the image the chart draws on, or what the picture area shows on
 // screen, where the image sits inside the sunken border.
 struct ChartPixels {
@@ -67,8 +80,8 @@ struct ChartPixels {
     }
     static ChartPixels OnScreen(PictureBox* picture)
     {
-        const QImage shown = picture->grab().toImage();
-        const QRect contents = picture->contentsRect();
+        const QImage shown = ::OnScreen(picture->window());
+        const QRect contents = picture->contentsRect().translated(picture->mapTo(picture->window(), QPoint()));
         return {shown, contents.topLeft() * shown.devicePixelRatio(), contents.size()};
     }
 
