@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 #include "ui/Form1.h"
+#include "ui/StartUpMessages.h"
 
 #include <QApplication>
 
@@ -55,7 +56,9 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
 
+    HoldStartUpMessages();
     QApplication app(argc, argv);
+    ReleaseStartUpMessages();
     SetUpApplication();
 
     Form1 window;

@@ -81,7 +81,8 @@ struct ChartPixels {
     static ChartPixels OnScreen(PictureBox* picture)
     {
         const QImage shown = ::OnScreen(picture->window());
-        const QRect contents = picture->contentsRect().translated(picture->mapTo(picture->window(), QPoint()));
+        const QRect contents =
+            picture->contentsRect().translated(picture->mapTo(picture->window(), QPoint()));
         return {shown, contents.topLeft() * shown.devicePixelRatio(), contents.size()};
     }
 

@@ -2,9 +2,9 @@
 // what the platform holds of each window (its backing store, as last repainted and flushed) and
 // compared with reference images kept beside this file. A deliberate change of the picture
 // rewrites them: OSC_SCREEN_UPDATE=1 ctest --preset dev -R ScreenTest
-#include "ui/FormAbout.h"
-#include "ui/Fonts.h"
 #include "MainWindow.h"
+#include "ui/Fonts.h"
+#include "ui/FormAbout.h"
 
 #include <QAction>
 #include <QDir>
@@ -75,16 +75,26 @@ class ScreenTest : public MainWindowTest {
     const std::vector<State>& States()
     {
         static const std::vector<State> states = {
-            {"start", [](ScreenTest&) {}},
+            {"start",
+             [](ScreenTest&) {
+             }},
             {"m1-solved",
-             [](ScreenTest& t) { t.Request("Option_M1", "Text_Teta", "10", "Text_Beta", "40"); }},
+             [](ScreenTest& t) {
+                 t.Request("Option_M1", "Text_Teta", "10", "Text_Beta", "40");
+             }},
             {"teta-solved",
-             [](ScreenTest& t) { t.Request("Option_Teta", "Text_M1", "2", "Text_Beta", "40"); }},
+             [](ScreenTest& t) {
+                 t.Request("Option_Teta", "Text_M1", "2", "Text_Beta", "40");
+             }},
             {"beta-solved",
-             [](ScreenTest& t) { t.Request("Option_Beta", "Text_M1", "2", "Text_Teta", "10"); }},
+             [](ScreenTest& t) {
+                 t.Request("Option_Beta", "Text_M1", "2", "Text_Teta", "10");
+             }},
             // The no-solution line, with the weak/strong choice still over the emptied β box.
             {"detached",
-             [](ScreenTest& t) { t.Request("Option_Beta", "Text_M1", "2", "Text_Teta", "30"); }},
+             [](ScreenTest& t) {
+                 t.Request("Option_Beta", "Text_M1", "2", "Text_Teta", "30");
+             }},
             // p2/p1 = 50724.34209 is wider than its box: it shows from its first digit.
             {"long-result",
              [](ScreenTest& t) {
@@ -97,8 +107,7 @@ class ScreenTest : public MainWindowTest {
                  t.Click("Option_Beta");
                  t.Box("Text_Beta")->setText("88888888");
              }},
-            {"about",
-             [](ScreenTest& t) { t.Window()->findChild<QAction*>("Mn_About")->trigger(); },
+            {"about", [](ScreenTest& t) { t.Window()->findChild<QAction*>("Mn_About")->trigger(); },
              true},
         };
         return states;
@@ -164,8 +173,8 @@ private slots:
             QDir().mkpath("screen-shown");
             const QString file = QString("screen-shown/%1.png").arg(QString::fromUtf8(row.name));
             picture.save(file);
-            QFAIL(qPrintable(QString("%1: %2; shown in %3").arg(row.name, difference,
-                                                              QDir().absoluteFilePath(file))));
+            QFAIL(qPrintable(QString("%1: %2; shown in %3")
+                                 .arg(row.name, difference, QDir().absoluteFilePath(file))));
         }
     }
 };

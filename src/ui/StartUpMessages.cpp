@@ -1,0 +1,90 @@
+#include "ui/StartUpMessages.h"
+
+#include <QByteArray>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+std::vector<HeldMessage> held;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        held.push_back({type, context.category, text});
+        return;
+    }
+    QStringList warnings;
+    for (const HeldMessage& message : held)
+        warnings << message.text;
+    std::fprintf(stderr, "oblique-shock-calculator: %s\n",
+                 PlatformFailureLine(warnings, text).toLocal8Bit().constData());
+    std::fflush(stderr);
+    // The toolkit would abort next, with a core dump: end here, plainly.
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+void HoldStartUpMessages()
+{
+    held.clear();
+    previousHandler = qInstallMessageHandler(HoldMessage);
+}
+
+void ReleaseStartUpMessages()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    held.clear();
+}
+
+QString PlatformFailureLine(const QStringList& warnings, const QString& fatal)
+{
+    static const QRegularExpression notInstalled(
+        R"re(Could not find the Qt platform plugin "([^"]*)")re");
+    static const QRegularExpression notOpened(
+        R"re(Could not load the Qt platform plugin "([^"]*)")re");
+    static const QRegularExpression noServer(R"re(could not connect to display\s*(\S*))re");
+    static const QRegularExpression installed(R"re(Available platform plugins are: ([^\n]*)\.)re");
+
+    QStringList reasons;
+    QString why; // what the platform said before the toolkit gave it up
+    for (const QString& warning : warnings) {
+        if (const auto match = noServer.match(warning); match.hasMatch()) {
+            const QString display = match.captured(1);
+            why = display.isEmpty() ? QString("no X display is named (DISPLAY is not set)")
+                                    : QString("no X server answers on display %1").arg(display);
+        } else if (const auto match = notInstalled.match(warning); match.hasMatch()) {
+            reasons << QString("the platform \"%1\" is not installed").arg(match.captured(1));
+        } else if (const auto match = notOpened.match(warning); match.hasMatch()) {
+            reasons << QString("the platform \"%1\" could not be opened%2")
+                           .arg(match.captured(1), why.isEmpty() ? QString() : ": " + why);
+            why.clear();
+        }
+    }
+    if (reasons.isEmpty())
+        reasons << "the window platform could not be opened";
+
+    QString line =
+        "cannot open a window: " + reasons.join("; ") + ". Start it from a graphical session";
+    if (const auto match = installed.match(fatal); match.hasMatch()) {
+        QStringList platforms = match.captured(1).split(", ", Qt::SkipEmptyParts);
+        platforms.sort();
+        line += ", or name an installed platform with -platform: " + platforms.join(", ");
+    }
+    return line + ".";
+}
