@@ -12,6 +12,8 @@ using namespace checked;
 
 namespace {
 
+constexpr double NormalMachTolerance = 1e-9;
+
 RequestOutcome Refused(ControlModel& form, const std::string& message,
                        OutcomeKind kind = OutcomeKind::Rejected)
 {
@@ -98,6 +100,12 @@ RequestOutcome MachOutput(ControlModel& form, FormState& state)
         return Refused(form, "No M1 gives this Teta at this Beta");
 
     const double M1 = SquareRoot(Quotient(num, den));
+    // A shock needs a supersonic normal component, M1 sin β ≥ 1. The relation holds in sin²β,
+    // tan β and cos 2β alone, so a β that is no wave angle of a shock (β ≤ 0, say) can give an
+    // M1 whose normal component is below 1 or negative. The tolerance keeps every true shock,
+    // down to the Mach wave itself, whose normal component is 1 up to rounding.
+    if (M1 * std::sin(BetaR) < 1.0 - NormalMachTolerance)
+        return Refused(form, "No M1 gives this Teta at this Beta");
     ShowRounded(form, TextBox::Text_M1, M1, 4);
     return Solved(M1, Beta, state.Teta);
 }

@@ -11,7 +11,7 @@
 namespace {
 
 // The surface takes single-precision coordinates. A value that has no single-precision
-// counterpart (a β of −1e78 typed in the M1 mode, say) is an overflow: it stops the click at
+// counterpart (a β of −3e78 typed in the M1 mode, say) is an overflow: it stops the click at
 // the drawing step that needs it, like any other arithmetic fault.
 float Narrow(double value)
 {

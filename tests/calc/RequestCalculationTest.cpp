@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -101,7 +102,22 @@ INSTANTIATE_TEST_SUITE_P(
                     {Mach, "", "10", " "},
                     "Teta must be less then 0 degrees for given Beta"},
         RefusalCase{
-            "mach_no_real_M1", {Mach, "", "45", "-80"}, "No M1 gives this Teta at this Beta"}),
+            "mach_no_real_M1", {Mach, "", "45", "-80"}, "No M1 gives this Teta at this Beta"},
+        // Real roots of the relation that are no shock: M1 sin β is below 1.
+        RefusalCase{"mach_M1_zero", {Mach, "", "45", "-45"}, "No M1 gives this Teta at this Beta"},
+        RefusalCase{
+            "mach_M1_zero_at_89", {Mach, "", "89", "-1"}, "No M1 gives this Teta at this Beta"},
+        RefusalCase{
+            "mach_negative_beta", {Mach, "", "10", "-30"}, "No M1 gives this Teta at this Beta"},
+        RefusalCase{"mach_negative_beta_small",
+                    {Mach, "", "10", "-10"},
+                    "No M1 gives this Teta at this Beta"},
+        RefusalCase{"mach_beta_a_half_turn_below_a_shock",
+                    {Mach, "", "10", "-140"},
+                    "No M1 gives this Teta at this Beta"},
+        RefusalCase{"mach_beta_past_a_half_turn_normal_mach_0_77",
+                    {Mach, "", "10", "-200"},
+                    "No M1 gives this Teta at this Beta"}),
     ParamName);
 
 TEST(RequestOutputChoice, NoneSelectedAsksForOne)
@@ -153,8 +169,12 @@ INSTANTIATE_TEST_SUITE_P(
         SolvedCase{"teta_rounds_to_10", {Teta, "2", "", "39.3139"}, TextBox::Text_Teta, "10"},
         SolvedCase{"mach_teta10_beta40", {Mach, "", "10", "40"}, TextBox::Text_M1, "1.9668"},
         SolvedCase{"mach_teta10_beta_exact", {Mach, "", "10", "39.3139318"}, TextBox::Text_M1, "2"},
+        // M1 sin β comes out a rounding unit below 1 for this all but zero deflection.
+        SolvedCase{"mach_wave_at_a_vanishing_teta",
+                   {Mach, "", "1e-20", "50.28938"},
+                   TextBox::Text_M1,
+                   "1.2999"},
         SolvedCase{"mach_ignores_M1_box", {Mach, "1e308", "10", "40"}, TextBox::Text_M1, "1.9668"},
-        SolvedCase{"mach_negative_beta", {Mach, "", "10", "-10"}, TextBox::Text_M1, "3.8163"},
         SolvedCase{"beta_leading_number_only", {Beta, "2abc", "10", ""}, TextBox::Text_M1, "2abc"},
         SolvedCase{"beta_blank_teta_is_zero", {Beta, "2", " ", ""}, TextBox::Text_Beta, "30"}),
     ParamName);
@@ -185,6 +205,30 @@ TEST(RequestBeta, DetachedShockEmptiesBetaAndKeepsTheFrame)
         EXPECT_EQ(run.outcome.M1, 2.0);
         EXPECT_EQ(run.outcome.Teta, 30.0);
         EXPECT_EQ(run.outcome.finalMessage, "Teta > TetaMax");
+    }
+}
+
+TEST(RequestClosedForms, MachOutputKeepsEveryShockDownToTheMachWave)
+{
+    // Every wave angle from just above the Mach angle to just below 90° with the deflection it
+    // gives: the M1 request finds a shock, however weak, and M1 as the θ request had it.
+    const auto exact = [](double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", value);
+        return std::string(text);
+    };
+    for (const double M : {1.0001, 1.1, 2.0, 5.0, 20.0}) {
+        const double mu = std::asin(1 / M) * 180 / M_PI;
+        for (const double share : {1e-12, 1e-9, 1e-6, 1e-3, 0.25, 0.5, 0.75, 0.999}) {
+            const std::string beta = exact(mu + share * (90 - mu));
+            const Request teta({Teta, exact(M), "", beta});
+            ASSERT_EQ(teta.outcome.kind, OutcomeKind::Solved) << M << " " << beta;
+            if (teta.outcome.Teta <= 0)
+                continue; // the Mach wave itself, which the M1 request refuses as θ = 0
+            const Request mach({Mach, "", exact(teta.outcome.Teta), beta});
+            EXPECT_EQ(mach.outcome.kind, OutcomeKind::Solved) << M << " " << beta;
+            EXPECT_NEAR(mach.outcome.M1, M, 1e-6 * M) << M << " " << beta;
+        }
     }
 }
 

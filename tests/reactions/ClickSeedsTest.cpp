@@ -81,9 +81,11 @@ const std::map<std::string, Expectation>& Table()
         {"beta_overflow_m1_squared", {CalculationFailed, {overflow}, false}},
         {"beta_overflow_m1_beyond_double", {CalculationFailed, {overflow}, false}},
         {"beta_overflow_long_hex_m1", {CalculationFailed, {overflow}, false}},
-        // The request solves M1, the chart is drawn, and the solution mark at β = −1e78 has no
-        // single-precision coordinate.
-        {"m1_overflow_chart_beta_minus_1e78", {CalculationFailed, {overflow}, true}},
+        {"m1_rejects_beta_that_is_no_shock",
+         {Rejected, {"No M1 gives this Teta at this Beta"}, false}},
+        // The request solves M1 (its normal Mach number is 1.6 sin β = 1.2), the chart is drawn,
+        // and the solution mark at β = −3e78 has no single-precision coordinate.
+        {"m1_overflow_chart_beta_minus_3e78", {CalculationFailed, {overflow}, true}},
     };
     return table;
 }

@@ -63,11 +63,11 @@ TEST(Command1Click, RefusalsAndFaultsDrawNothing)
 
 TEST(Command1Click, MarkBeyondSinglePrecisionStopsTheClickWithAnOverflow)
 {
-    // M1 output, θ = 10, β = −1e78: the request solves, the chart is drawn, and the circle of
+    // M1 output, θ = 10, β = −3e78: the request solves, the chart is drawn, and the circle of
     // the mark cannot be placed.
-    const Click click(OptionButton::Option_M1, "", "10", "-1e78");
+    const Click click(OptionButton::Option_M1, "", "10", "-3e78");
     EXPECT_EQ(click.outcome.kind, OutcomeKind::CalculationFailed);
-    EXPECT_EQ(click.form.texts.at(TextBox::Text_M1), "2.1375");
+    EXPECT_EQ(click.form.texts.at(TextBox::Text_M1), "1.6058");
     EXPECT_EQ(click.form.messages, std::vector<std::string>{"Arithmetic overflow"});
     const auto& calls = click.form.surface.calls;
     ASSERT_FALSE(calls.empty());
