@@ -18,4 +18,7 @@ struct RequestOutcome {
     double Beta = 0.0;        // set for Solved
     double Teta = 0.0;        // set for Solved and NoAttachedSolution
     std::string finalMessage; // shown after the chart; only NoAttachedSolution has one
+    // The chart was drawn anew: for Solved and NoAttachedSolution, and for a CalculationFailed
+    // whose fault came at the drawing step, after the curves.
+    bool chartRedrawn = false;
 };

@@ -15,9 +15,12 @@ std::optional<std::string> ChartDescription(const RequestOutcome& outcome,
                "°";
     case OutcomeKind::NoAttachedSolution:
         return chart + "; no attached shock for θ = " + number(outcome.Teta) + "°";
+    case OutcomeKind::CalculationFailed:
+        if (outcome.chartRedrawn)
+            return chart + "; the solution lies beyond what the chart can draw and is not marked";
+        break;
     case OutcomeKind::NoOutputChosen:
     case OutcomeKind::Rejected:
-    case OutcomeKind::CalculationFailed:
         break;
     }
     return std::nullopt;

@@ -10,10 +10,12 @@ RequestOutcome Command1_Click(ControlModel& form, FormState& state)
     try {
         switch (outcome.kind) {
         case OutcomeKind::Solved:
+            outcome.chartRedrawn = true;
             grafik(form, state, outcome.M1);
             MarkSolution(form, outcome.Beta, outcome.Teta);
             break;
         case OutcomeKind::NoAttachedSolution:
+            outcome.chartRedrawn = true;
             grafik(form, state, outcome.M1);
             MarkNoSolution(form, outcome.Teta);
             form.ShowMessage(outcome.finalMessage);

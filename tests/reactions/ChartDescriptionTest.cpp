@@ -14,6 +14,10 @@ TEST(ChartDescription, SaysWhatTheClickDrew)
     for (OutcomeKind unchanged :
          {OutcomeKind::NoOutputChosen, OutcomeKind::Rejected, OutcomeKind::CalculationFailed})
         EXPECT_FALSE(ChartDescription({unchanged, 0, 0, 0, {}}, "."));
+    // A fault at the drawing step comes after the curves: the chart is new, the mark missing.
+    EXPECT_EQ(ChartDescription({OutcomeKind::CalculationFailed, 1.6058, -3e78, 10, {}, true}, "."),
+              "θ–β chart for M1 = 1.6058; the solution lies beyond what the chart can draw and is "
+              "not marked");
 }
 
 } // namespace

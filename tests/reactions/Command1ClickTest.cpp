@@ -50,6 +50,7 @@ TEST(Command1Click, DetachedDrawsChartAndLineThenSaysTetaMax)
     EXPECT_EQ(calls.back().colour, chart::Red);
     EXPECT_EQ(click.form.events.back(), "message: Teta > TetaMax");
     EXPECT_EQ(calls.back().afterEvents, click.form.events.size() - 1);
+    EXPECT_TRUE(click.outcome.chartRedrawn);
 }
 
 TEST(Command1Click, RefusalsAndFaultsDrawNothing)
@@ -58,6 +59,7 @@ TEST(Command1Click, RefusalsAndFaultsDrawNothing)
         const Click click(OptionButton::Option_Beta, M1, teta, "");
         EXPECT_TRUE(click.form.surface.calls.empty()) << M1;
         EXPECT_EQ(click.form.messages.size(), 1u) << M1;
+        EXPECT_FALSE(click.outcome.chartRedrawn) << M1;
     }
 }
 
@@ -75,6 +77,7 @@ TEST(Command1Click, MarkBeyondSinglePrecisionStopsTheClickWithAnOverflow)
     EXPECT_TRUE(click.form.surface.CallsOf("DrawCircle").empty());
     EXPECT_EQ(calls.back().operation, "DrawLineTo"); // the last sample of the last curve
     EXPECT_EQ(calls.back().afterEvents, click.form.events.size() - 1);
+    EXPECT_TRUE(click.outcome.chartRedrawn);
 }
 
 } // namespace

@@ -183,6 +183,16 @@ private slots:
                  "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
         Click("Option_Teta");
         QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty");
+
+        // A fault at the drawing step: the curves are new, the mark is missing.
+        Click("Option_M1");
+        Type("Text_Teta", "10");
+        Type("Text_Beta", "-3e78");
+        Click("Command1");
+        QCOMPARE(Messages()->texts.last(), "Arithmetic overflow");
+        QCOMPARE(Picture()->accessibleDescription(),
+                 "θ–β chart for M1 = 1.6058; the solution lies beyond what the chart can draw "
+                 "and is not marked");
     }
 };
 
