@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"letters", "abc", 0.0}, ParseCase{"point_alone", ".", 0.0},
         ParseCase{"sign_alone", "-", 0.0}, ParseCase{"comma_is_not_a_point", "2,5", 2.0},
         ParseCase{"underflow_reads_zero", "1e-400", 0.0}, ParseCase{"subnormal", "1e-310", 1e-310},
+        // A long pasted fraction whose exponent brings it back: 10^-1201 × 10^1202.
+        ParseCase{"long_fraction_long_exponent", "0." + std::string(1200, '0') + "1e1202", 10.0},
         // Where the locale writes ",", both "," and "." are decimal points.
         ParseCase{"comma_locale_comma", "2,5", 2.5, ","},
         ParseCase{"comma_locale_point", "2.5", 2.5, ","},
