@@ -1,9 +1,12 @@
 #include "ui/Form1.h"
 
+#include "chart/ChartRecord.h"
 #include "reactions/ChartDescription.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
+#include "reactions/ResultsText.h"
 #include "ui/Application.h"
+#include "ui/ChartFigure.h"
 #include "ui/Colours.h"
 #include "ui/Form1Table.h"
 #include "ui/FormAbout.h"
@@ -11,6 +14,10 @@
 #include "ui/TextBoxEdit.h"
 #include "ui/Twips.h"
 
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,6 +30,15 @@ template <typename Enum>
 std::size_t Index(Enum value)
 {
     return static_cast<std::size_t>(value);
+}
+
+// Said after whatever the chart shows, so that a screen reader's user knows the menu is there.
+constexpr const char* ChartMenuNote =
+    ". Its context menu (Shift+F10) copies the chart or the results, or saves the chart";
+
+bool HoldsValue(const std::string& text)
+{
+    return text.find_first_not_of(" \t\r\n") != std::string::npos;
 }
 
 } // namespace
@@ -47,6 +63,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
         m_elements[Index(element)] = Find<QWidget>(ControlName(element));
     m_command1 = Find<QPushButton>("Command1");
     m_picture1 = Find<PictureBox>("Picture1");
+    m_chart = std::make_unique<ChartRecord>(m_picture1->Surface());
+    CreateChartMenu();
     ConnectEvents();
 
     // The load step: the form state has its initial values; the weak/strong choice is hidden.
@@ -76,14 +94,92 @@ void Form1::ConnectEvents()
          {OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta}) {
         connect(m_options[Index(output)], &QRadioButton::clicked, this, [this, output] {
             SelectOutput(*this, output);
-            m_picture1->setAccessibleDescription(EmptyChartDescription);
+            SetChartDescription(EmptyChartDescription);
+            UpdateChartMenu();
         });
     }
     connect(m_command1, &QPushButton::clicked, this, [this] {
+        m_clicking = true;
         const RequestOutcome outcome = Command1_Click(*this, m_state);
+        m_clicking = false;
         if (const auto description = ChartDescription(outcome, DecimalSeparator()))
-            m_picture1->setAccessibleDescription(QString::fromStdString(*description));
+            SetChartDescription(*description);
+        UpdateChartMenu();
     });
+}
+
+void Form1::CreateChartMenu()
+{
+    const auto action = [this](const char* name, const char* text, const char* description) {
+        auto* created = new QAction(text, m_picture1);
+        created->setObjectName(name);
+        created->setStatusTip(description);
+        created->setWhatsThis(description);
+        created->setEnabled(false);
+        m_picture1->addAction(created);
+        return created;
+    };
+    m_copyChart = action("CopyChart", "&Copy Chart", "Put the chart on the clipboard as an image");
+    m_copyChart->setShortcut(QKeySequence::Copy);
+    m_copyChart->setShortcutContext(Qt::WidgetShortcut);
+    m_saveChart = action("SaveChartAs", "&Save Chart As…",
+                         "Save the chart as a PNG image, an SVG drawing or a PDF document");
+    m_copyResults = action("CopyResults", "Copy &Results",
+                           "Put the values of the boxes on the clipboard, one per line");
+    connect(m_copyChart, &QAction::triggered, this, &Form1::CopyChart);
+    connect(m_saveChart, &QAction::triggered, this, &Form1::SaveChartAs);
+    connect(m_copyResults, &QAction::triggered, this, &Form1::CopyResults);
+    SetChartDescription(EmptyChartDescription);
+}
+
+void Form1::UpdateChartMenu()
+{
+    m_copyChart->setEnabled(!m_chart->Empty());
+    m_saveChart->setEnabled(!m_chart->Empty());
+    m_copyResults->setEnabled(m_resultWritten);
+}
+
+void Form1::SetChartDescription(const std::string& description)
+{
+    m_chartDescription = description;
+    m_picture1->setAccessibleDescription(QString::fromStdString(description) + ChartMenuNote);
+}
+
+void Form1::CopyChart()
+{
+    if (m_chart->Empty())
+        return;
+    QGuiApplication::clipboard()->setImage(m_picture1->grab(m_picture1->contentsRect()).toImage());
+}
+
+void Form1::CopyResults()
+{
+    if (m_resultWritten)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(ResultsText(*this)));
+}
+
+void Form1::SaveChartAs()
+{
+    QString filter = "PNG image (*.png)";
+    QString path = QFileDialog::getSaveFileName(
+        this, "Save Chart As", "theta-beta-chart.png",
+        "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)", &filter);
+    if (path.isEmpty())
+        return;
+    // A name without an extension takes the one of the chosen file type.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
+    SaveChart(path);
+}
+
+void Form1::SaveChart(const QString& path)
+{
+    if (m_chart->Empty())
+        return;
+    if (const auto failure = SaveChartFigure(*m_chart, WindowFigureLayout(),
+                                             QString::fromStdString(m_chartDescription), path))
+        ShowMessage(
+            QString("The chart could not be saved to %1: %2").arg(path, *failure).toStdString());
 }
 
 void Form1::ShowAbout()
@@ -102,6 +198,8 @@ void Form1::SetText(TextBox box, const std::string& text)
 {
     TextBoxEdit* edit = m_textBoxes[Index(box)];
     const QString newText = QString::fromStdString(text);
+    if (m_clicking && HoldsValue(text))
+        m_resultWritten = true;
     if (edit->text() == newText)
         return; // β is written twice by a solved request: lay the text out once
     edit->setText(newText);
@@ -130,7 +228,7 @@ void Form1::SetCommandCaption(const std::string& caption)
 
 ChartSurface& Form1::Picture1()
 {
-    return m_picture1->Surface();
+    return *m_chart;
 }
 
 void Form1::ShowMessage(const std::string& message)

@@ -12,8 +12,10 @@
 #include <array>
 #include <memory>
 
+class ChartRecord;
 class FormAbout;
 class PictureBox;
+class QAction;
 class QPushButton;
 class QRadioButton;
 class TextBoxEdit;
@@ -27,6 +29,13 @@ public:
 
     // The About window, once the menu has created it.
     FormAbout* AboutWindow() const { return m_about.get(); }
+
+    // What the chart's context menu does. Copy Chart puts the pixels the chart area shows on the
+    // clipboard, Copy Results the boxes' values as tab-separated lines; SaveChart writes the
+    // chart as a figure (PNG, SVG or PDF by the file's extension) and says why if it cannot.
+    void CopyChart();
+    void CopyResults();
+    void SaveChart(const QString& path);
 
     std::string Text(TextBox box) const override;
     void SetText(TextBox box, const std::string& text) override;
@@ -42,6 +51,10 @@ private:
     template <typename Control>
     Control* Find(std::string_view name) const;
     void ConnectEvents();
+    void CreateChartMenu();
+    void UpdateChartMenu();
+    void SetChartDescription(const std::string& description);
+    void SaveChartAs();
     void ShowAbout();
 
     FormState m_state;
@@ -50,5 +63,12 @@ private:
     std::array<QWidget*, std::size(AllElements)> m_elements{};
     QPushButton* m_command1 = nullptr;
     PictureBox* m_picture1 = nullptr;
+    std::unique_ptr<ChartRecord> m_chart; // what Picture1 shows, kept for a figure
+    std::string m_chartDescription;       // also the caption of a saved figure
+    QAction* m_copyChart = nullptr;
+    QAction* m_saveChart = nullptr;
+    QAction* m_copyResults = nullptr;
+    bool m_clicking = false;      // a click on Command1 is being handled
+    bool m_resultWritten = false; // a click has written a value into a box
     std::unique_ptr<FormAbout> m_about;
 };

@@ -2,6 +2,9 @@
 
 #include "ui/ClassicStyle.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 
 PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFrame(parent)
@@ -21,6 +24,30 @@ void PictureBox::paintEvent(QPaintEvent*)
     DrawSunkenBorder(painter, rect(), palette());
     painter.setCompositionMode(QPainter::CompositionMode_Source); // the chart is opaque: copy it
     painter.drawImage(contentsRect().topLeft(), m_surface->Image());
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    ShowMenu(event->globalPos());
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        ShowMenu(mapToGlobal(contentsRect().topLeft() + QPoint(8, 8)));
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PictureBox::ShowMenu(QPoint globalPosition)
+{
+    if (actions().isEmpty())
+        return;
+    QMenu menu(this);
+    menu.setObjectName("Picture1Menu");
+    menu.addActions(actions());
+    menu.exec(globalPosition);
 }
 
 AxisLabel::AxisLabel(const QString& caption, QColor background, QWidget* parent)

@@ -20,8 +20,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The area's actions as a context menu: by the right button, the context-menu key and
+    // Shift+F10.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ShowMenu(QPoint globalPosition);
+
     std::unique_ptr<ImageSurface> m_surface;
 };
 

@@ -1,4 +1,5 @@
 #include "chart/Chart.h"
+#include "chart/ChartRecord.h"
 #include "physics/ArithmeticFault.h"
 #include "support/ChartCalls.h"
 #include "support/RecordingForm.h"
@@ -180,6 +181,49 @@ TEST(Marks, NoSolutionIsALineAcrossTheChart)
     ASSERT_EQ(form.surface.calls.size(), 1u);
     EXPECT_EQ(form.surface.calls[0].args, (std::vector<float>{0, -30, 95, -30}));
     EXPECT_EQ(form.surface.calls[0].colour, chart::Red);
+}
+
+} // namespace
+
+namespace {
+
+// A main window whose chart area keeps what it shows, as the real window's does.
+struct KeptChartForm : RecordingForm {
+    ChartRecord kept{surface};
+    ChartSurface& Picture1() override { return kept; }
+};
+
+TEST(ChartRecord, ReplaysTheChartShownSinceTheLastClear)
+{
+    KeptChartForm form;
+    const FormState state;
+    EXPECT_TRUE(form.kept.Empty());
+    grafik(form, state, 1.5);
+    MarkSolution(form, 50, 5);
+    grafik(form, state, 2.0);
+    MarkSolution(form, 39.3139318, 10);
+    EXPECT_FALSE(form.kept.Empty());
+
+    const auto& shown = form.surface.calls;
+    ASSERT_EQ(shown.size(), 2 * (ChartCalls + 3));
+    RecordingSurface replayed;
+    form.kept.Replay(replayed);
+    ASSERT_EQ(replayed.calls.size(), ChartCalls + 3 - 1); // all but the Clear
+    for (std::size_t i = 0; i < replayed.calls.size(); ++i) {
+        const SurfaceCall& expected = shown[ChartCalls + 3 + 1 + i];
+        EXPECT_EQ(replayed.calls[i].operation, expected.operation) << i;
+        EXPECT_EQ(replayed.calls[i].args, expected.args) << i;
+        EXPECT_EQ(replayed.calls[i].colour, expected.colour) << i;
+    }
+
+    // A cleared area keeps its scale, and nothing else.
+    form.kept.Clear();
+    EXPECT_TRUE(form.kept.Empty());
+    RecordingSurface afterClear;
+    form.kept.Replay(afterClear);
+    ASSERT_EQ(afterClear.calls.size(), 1u);
+    EXPECT_EQ(afterClear.calls[0].operation, "SetScale");
+    EXPECT_EQ(form.surface.calls.back().operation, "Clear");
 }
 
 } // namespace

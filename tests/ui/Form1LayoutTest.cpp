@@ -171,18 +171,22 @@ private slots:
         }
         QCOMPARE(Control<QRadioButton>("Option_Teta")->text(), "θ =");
 
+        // Every description ends by saying that the chart has a context menu.
+        const QString menu =
+            ". Its context menu (Shift+F10) copies the chart or the results, or saves the chart";
+        QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty" + menu);
         Click("Option_Beta");
         Type("Text_M1", "2");
         Type("Text_Teta", "10");
         Click("Command1");
         QCOMPARE(Picture()->accessibleDescription(),
-                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°" + menu);
         Type("Text_M1", "0.5");
         Click("Command1");
         QCOMPARE(Picture()->accessibleDescription(),
-                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°");
+                 "θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°" + menu);
         Click("Option_Teta");
-        QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty");
+        QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty" + menu);
 
         // A fault at the drawing step: the curves are new, the mark is missing.
         Click("Option_M1");
@@ -192,7 +196,8 @@ private slots:
         QCOMPARE(Messages()->texts.last(), "Arithmetic overflow");
         QCOMPARE(Picture()->accessibleDescription(),
                  "θ–β chart for M1 = 1.6058; the solution lies beyond what the chart can draw "
-                 "and is not marked");
+                 "and is not marked" +
+                     menu);
     }
 };
 

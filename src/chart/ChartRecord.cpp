@@ -1,0 +1,66 @@
+#include "chart/ChartRecord.h"
+
+void ChartRecord::Replay(ChartSurface& surface) const
+{
+    if (m_scale)
+        surface.SetScale(m_scale->a, m_scale->b, m_scale->c, m_scale->d);
+    for (const Call& call : m_calls) {
+        switch (call.operation) {
+        case Operation::SetScale:
+            surface.SetScale(call.a, call.b, call.c, call.d);
+            break;
+        case Operation::DrawLine:
+            surface.DrawLine(call.a, call.b, call.c, call.d, call.colour);
+            break;
+        case Operation::DrawLineTo:
+            surface.DrawLineTo(call.a, call.b, *call.colour);
+            break;
+        case Operation::SetPoint:
+            surface.SetPoint(call.a, call.b, call.colour);
+            break;
+        case Operation::DrawCircle:
+            surface.DrawCircle(call.a, call.b, call.c, *call.colour);
+            break;
+        }
+    }
+}
+
+void ChartRecord::Clear()
+{
+    m_shown.Clear();
+    m_calls.clear();
+}
+
+void ChartRecord::SetScale(float left, float top, float right, float bottom)
+{
+    m_shown.SetScale(left, top, right, bottom);
+    const Call scale{Operation::SetScale, left, top, right, bottom, std::nullopt};
+    if (m_calls.empty())
+        m_scale = scale;
+    else
+        m_calls.push_back(scale);
+}
+
+void ChartRecord::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
+{
+    m_shown.DrawLine(x1, y1, x2, y2, colour);
+    m_calls.push_back({Operation::DrawLine, x1, y1, x2, y2, colour});
+}
+
+void ChartRecord::DrawLineTo(float x, float y, Rgb colour)
+{
+    m_shown.DrawLineTo(x, y, colour);
+    m_calls.push_back({Operation::DrawLineTo, x, y, 0, 0, colour});
+}
+
+void ChartRecord::SetPoint(float x, float y, std::optional<Rgb> colour)
+{
+    m_shown.SetPoint(x, y, colour);
+    m_calls.push_back({Operation::SetPoint, x, y, 0, 0, colour});
+}
+
+void ChartRecord::DrawCircle(float x, float y, float radius, Rgb colour)
+{
+    m_shown.DrawCircle(x, y, radius, colour);
+    m_calls.push_back({Operation::DrawCircle, x, y, radius, 0, colour});
+}

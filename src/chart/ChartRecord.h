@@ -1,0 +1,38 @@
+#pragma once
+
+#include "form/ChartSurface.h"
+
+#include <optional>
+#include <vector>
+
+// The chart area's drawing since it was last cleared: every call is passed on to the surface
+// that shows it and kept, so that the same chart can be drawn again, call for call, on another
+// surface (a figure saved to a file).
+class ChartRecord : public ChartSurface {
+public:
+    explicit ChartRecord(ChartSurface& shown) : m_shown(shown) {}
+
+    // Whether nothing has been drawn since the area was last cleared.
+    bool Empty() const { return m_calls.empty(); }
+    // Draws the kept chart on `surface`, from the scale it was drawn at.
+    void Replay(ChartSurface& surface) const;
+
+    void Clear() override;
+    void SetScale(float left, float top, float right, float bottom) override;
+    void DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
+    void DrawLineTo(float x, float y, Rgb colour) override;
+    void SetPoint(float x, float y, std::optional<Rgb> colour) override;
+    void DrawCircle(float x, float y, float radius, Rgb colour) override;
+
+private:
+    enum class Operation { SetScale, DrawLine, DrawLineTo, SetPoint, DrawCircle };
+    struct Call {
+        Operation operation;
+        float a, b, c, d;
+        std::optional<Rgb> colour;
+    };
+
+    ChartSurface& m_shown;
+    std::optional<Call> m_scale; // the scale outlives a Clear
+    std::vector<Call> m_calls;
+};

@@ -1,0 +1,177 @@
+#include "ui/ChartFigure.h"
+
+#include "chart/ChartRecord.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
+#include "ui/Form1Table.h"
+#include "ui/PainterSurface.h"
+#include "ui/Twips.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int CaptionHeight = 20; // the caption line below the chart
+constexpr int PngScale = 2;
+// The inside of the chart area's sunken border.
+constexpr int BorderWidth = 2;
+
+QRect TableRect(std::string_view name)
+{
+    const auto row = std::find_if(std::begin(Form1Table), std::end(Form1Table),
+                                  [&](const ControlRow& r) { return r.name == name; });
+    return TwipsToPixels(row->twips);
+}
+
+// Where the chart maps β and θ, in the figure's coordinates.
+struct ChartMap {
+    QSizeF area;
+    qreal X(qreal beta) const { return (beta + 10) * area.width() / 110; }
+    qreal Y(qreal teta) const { return (35 - teta) * area.height() / 40; }
+};
+
+void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout& layout,
+                const QString& caption)
+{
+    const QRectF whole(0, 0, layout.chart.width(), layout.chart.height() + CaptionHeight);
+    painter.fillRect(whole, ToQColor(LightYellow));
+    {
+        PainterSurface surface(painter, QRectF(QPointF(), layout.chart), ToQColor(LightYellow));
+        chart.Replay(surface);
+    }
+    painter.setClipping(false);
+
+    const ChartMap map{layout.chart};
+    QFont numbers = DialogFont();
+    painter.setFont(numbers);
+    painter.setPen(QPen(Qt::black, 1));
+    const QFontMetricsF metrics(numbers);
+    const qreal tick = 3;
+    for (int beta = 0; beta <= 90; beta += 10) {
+        const qreal x = map.X(beta);
+        painter.drawLine(QPointF(x, map.Y(0)), QPointF(x, map.Y(0) + tick));
+        const QString text = QString("%1°").arg(beta);
+        const qreal width = metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(x - width / 2, map.Y(0) + tick + metrics.ascent() + 1), text);
+    }
+    for (int teta = 5; teta <= 30; teta += 5) {
+        const qreal y = map.Y(teta);
+        painter.drawLine(QPointF(map.X(0) - tick, y), QPointF(map.X(0), y));
+        const QString text = QString("%1°").arg(teta);
+        const qreal width = metrics.horizontalAdvance(text);
+        painter.drawText(
+            QPointF(map.X(0) - tick - 2 - width, y + (metrics.ascent() - metrics.descent()) / 2),
+            text);
+    }
+
+    painter.setFont(GreekFont());
+    painter.drawText(layout.tetaLetter, Qt::AlignLeft | Qt::AlignVCenter, "θ");
+    painter.drawText(layout.betaLetter, Qt::AlignLeft | Qt::AlignVCenter, "β");
+
+    painter.setFont(numbers);
+    const QRectF captionLine(4, layout.chart.height(), layout.chart.width() - 8, CaptionHeight);
+    painter.drawText(captionLine, Qt::AlignCenter,
+                     metrics.elidedText(caption, Qt::ElideRight, captionLine.width()));
+}
+
+std::optional<QString> Paint(QPaintDevice& device, const ChartRecord& chart,
+                             const FigureLayout& layout, const QString& caption, qreal scale)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return QString("cannot draw the figure");
+    painter.scale(scale, scale);
+    DrawFigure(painter, chart, layout, caption);
+    painter.end();
+    return std::nullopt;
+}
+
+std::optional<QString> Write(QSaveFile& file, FigureFormat format, const ChartRecord& chart,
+                             const FigureLayout& layout, const QString& caption)
+{
+    const QSize size(layout.chart.width(), layout.chart.height() + CaptionHeight);
+    switch (format) {
+    case FigureFormat::Png: {
+        // Painted at the window's 96 dpi and scaled, so that the text grows with the lines; the
+        // file then says it holds twice as many pixels per inch.
+        QImage image(size * PngScale, QImage::Format_RGB32);
+        if (auto failure = Paint(image, chart, layout, caption, PngScale))
+            return failure;
+        image.setDotsPerMeterX(qRound(96.0 * PngScale / 0.0254));
+        image.setDotsPerMeterY(qRound(96.0 * PngScale / 0.0254));
+        if (!image.save(&file, "PNG"))
+            return file.errorString().isEmpty() ? QString("cannot write the image")
+                                                : file.errorString();
+        return std::nullopt;
+    }
+    case FigureFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(), size));
+        svg.setResolution(96);
+        svg.setTitle("θ–β chart");
+        svg.setDescription(caption);
+        return Paint(svg, chart, layout, caption, 1);
+    }
+    case FigureFormat::Pdf: {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(96);
+        pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / 96.0, QPageSize::Point, QString(),
+                                  QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setTitle(caption);
+        pdf.setCreator("oblique-shock-calculator");
+        return Paint(pdf, chart, layout, caption, 1);
+    }
+    }
+    return QString("unknown format");
+}
+
+} // namespace
+
+FigureLayout WindowFigureLayout()
+{
+    const QRect picture = TableRect("Picture1");
+    return {picture.size() - QSize(2 * BorderWidth, 2 * BorderWidth), TableRect("Label_Teta"),
+            TableRect("Label_Beta")};
+}
+
+std::optional<FigureFormat> FigureFormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "png")
+        return FigureFormat::Png;
+    if (suffix == "svg")
+        return FigureFormat::Svg;
+    if (suffix == "pdf")
+        return FigureFormat::Pdf;
+    return std::nullopt;
+}
+
+std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureLayout& layout,
+                                       const QString& caption, const QString& path)
+{
+    const std::optional<FigureFormat> format = FigureFormatOf(path);
+    if (!format)
+        return QString("the file name must end in .png, .svg or .pdf");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (auto failure = Write(file, *format, chart, layout, caption)) {
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

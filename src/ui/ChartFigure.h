@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class ChartRecord;
+
+// The chart as a figure for a report: the chart area's drawing calls replayed, in the same
+// colours and with the axis letters where the window shows them, plus what a printed figure needs
+// and the window lacks: tick numbers in degrees on both axes and a caption line below.
+struct FigureLayout {
+    QSize chart;      // the chart's drawable area, in the window's pixels
+    QRect tetaLetter; // the axis letters within it
+    QRect betaLetter;
+};
+
+// The layout of the main window's chart area at the screen's resolution.
+FigureLayout WindowFigureLayout();
+
+enum class FigureFormat { Png, Svg, Pdf };
+
+// The format that a file name asks for by its extension (.png, .svg, .pdf), if any.
+std::optional<FigureFormat> FigureFormatOf(const QString& path);
+
+// Writes the figure to `path`: a PNG at twice the window's pixels, an SVG drawing or a PDF page.
+// The file appears whole or not at all. Returns why it could not be written.
+std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureLayout& layout,
+                                       const QString& caption, const QString& path);

@@ -1,0 +1,188 @@
+// The chart and the results out of the window: the chart's context menu, the clipboard and the
+// figure files.
+#include "MainWindow.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+class ChartExportTest : public MainWindowTest {
+    Q_OBJECT
+
+    QAction* Action(const char* name) { return Control<QAction>(name); }
+    QStringList EnabledActions()
+    {
+        QStringList enabled;
+        for (const char* name : {"CopyChart", "SaveChartAs", "CopyResults"}) {
+            if (Action(name)->isEnabled())
+                enabled << name;
+        }
+        return enabled;
+    }
+    void SolveBeta()
+    {
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+    }
+    // The menu that opens on the chart, and what a screen reader hears of its items.
+    QStringList MenuOpenedBy(const std::function<void()>& open)
+    {
+        QStringList items;
+        QTimer::singleShot(50, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < accessible->childCount(); ++i)
+                items << accessible->child(i)->text(QAccessible::Name);
+            menu->close();
+        });
+        open();
+        return items;
+    }
+
+private slots:
+    void initTestCase() { SetUpApplication(); }
+    void init() { Open(); }
+    void cleanup() { Close(); }
+
+    void ActionsWaitForSomethingToActOn()
+    {
+        QCOMPARE(EnabledActions(), QStringList());
+        Click("Option_Beta");
+        Type("Text_M1", "1");
+        Click("Command1"); // refused: nothing written, nothing drawn
+        QCOMPARE(EnabledActions(), QStringList());
+        Type("Text_M1", "2");
+        Type("Text_Teta", "30");
+        Click("Command1"); // detached: a chart, but no value
+        QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs"}));
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs", "CopyResults"}));
+        Click("Option_M1"); // the chart is cleared; the results stay in their boxes
+        QCOMPARE(EnabledActions(), QStringList({"CopyResults"}));
+    }
+
+    void TheMenuOpensByMouseKeyAndShiftF10()
+    {
+        SolveBeta();
+        const QStringList expected{"Copy Chart", "Save Chart As…", "Copy Results"};
+        Picture()->setFocus();
+        QCOMPARE(MenuOpenedBy([&] {
+                     QTest::keyClick(Window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+                 }),
+                 expected);
+        // The context-menu key and the right button reach the chart as a context-menu event
+        // from the platform.
+        for (const auto reason : {QContextMenuEvent::Keyboard, QContextMenuEvent::Mouse}) {
+            QCOMPARE(MenuOpenedBy([&] {
+                         QContextMenuEvent event(reason, QPoint(100, 100),
+                                                 Picture()->mapToGlobal(QPoint(100, 100)));
+                         QApplication::sendEvent(Picture(), &event);
+                     }),
+                     expected);
+        }
+    }
+
+    void CopyChartPutsTheShownPixelsOnTheClipboard()
+    {
+        SolveBeta();
+        Picture()->setFocus();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(Picture(), Qt::Key_C, Qt::ControlModifier);
+        const QImage copied =
+            QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        const QRect contents =
+            Picture()->contentsRect().translated(Picture()->mapTo(Window(), QPoint()));
+        const QImage shown = OnScreen(Window()).copy(contents);
+        QCOMPARE(copied.size(), shown.size());
+        QVERIFY(copied == shown);
+    }
+
+    void CopyResultsGivesTwoColumnsInWindowOrder()
+    {
+        SolveBeta();
+        Action("CopyResults")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "M1\t2\n"
+                                                       "θ\t10\n"
+                                                       "β\t39.3139\n"
+                                                       "Mn1\t1.26714\n"
+                                                       "Mn2\t0.80319\n"
+                                                       "M2\t1.64052\n"
+                                                       "p2/p1\t1.70658\n"
+                                                       "T2/T1\t1.17015\n");
+        // After another output choice the blanked inputs hold no value; a typed text is copied
+        // as its box shows it.
+        Click("Option_Teta");
+        Type("Text_M1", "2abc");
+        Action("CopyResults")->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("M1\t2abc\nMn1\t1.26714\n"));
+    }
+
+    void SavedFiguresAreWholeFilesOfTheirFormat()
+    {
+        SolveBeta();
+        QTemporaryDir folder;
+        struct Format {
+            const char* name;
+            QByteArray start;
+        };
+        for (const Format& format : {Format{"chart.png", "\x89PNG"}, Format{"chart.svg", "<?xml"},
+                                     Format{"chart.pdf", "%PDF"}}) {
+            const QString path = folder.filePath(format.name);
+            Window()->SaveChart(path);
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), format.name);
+            QVERIFY2(file.readAll().startsWith(format.start), format.name);
+        }
+        QVERIFY(Messages()->texts.isEmpty());
+
+        // The PNG has twice the window's pixels: the chart's area and a caption line below.
+        const QImage png(folder.filePath("chart.png"));
+        const QSize chart = Picture()->contentsRect().size();
+        QCOMPARE(png.width(), 2 * chart.width());
+        QVERIFY(png.height() > 2 * chart.height());
+        // The solution's guide down to the β axis, at twice the scale, in the chart's red.
+        const int x = int((39.3139 + 10) * chart.width() / 110 * 2);
+        const int y = int((35 - 5) * chart.height() / 40.0 * 2);
+        bool red = false;
+        for (int dx = -2; dx <= 2; ++dx)
+            red = red || png.pixelColor(x + dx, y) == QColor(Qt::red);
+        QVERIFY(red);
+
+        // The SVG says what it shows, and the vector drawing holds the curves and the ticks.
+        QFile svg(folder.filePath("chart.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString drawing = QString::fromUtf8(svg.readAll());
+        QVERIFY(drawing.contains("θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°"));
+        QVERIFY(drawing.contains("90°"));
+        QVERIFY(drawing.count("<path") + drawing.count("<polyline") + drawing.count("<line") > 400);
+    }
+
+    void AFailedSaveSaysWhyAndLeavesNoFile()
+    {
+        SolveBeta();
+        QTemporaryDir folder;
+        // A folder in the way: the file cannot take its name.
+        QVERIFY(QDir(folder.path()).mkdir("taken.png"));
+        Window()->SaveChart(folder.filePath("taken.png"));
+        Window()->SaveChart(folder.filePath("missing/chart.pdf"));
+        Window()->SaveChart(folder.filePath("chart.gif"));
+        QCOMPARE(Messages()->texts.size(), 3);
+        for (const QString& text : Messages()->texts)
+            QVERIFY2(text.startsWith("The chart could not be saved to "), qPrintable(text));
+        QVERIFY(Messages()->texts[2].endsWith("the file name must end in .png, .svg or .pdf"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"taken.png"});
+    }
+};
+
+QTEST_MAIN(ChartExportTest)
+#include "ChartExportTest.moc"
