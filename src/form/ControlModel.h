@@ -3,11 +3,13 @@
 #include "form/ChartSurface.h"
 #include "form/Rgb.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // The controls of the main window that the calculation, the chart and the output selection
-// read or write. Each enumerator carries the control's name in the window.
+// read or write.
 enum class TextBox {
     Text_M1,
     Text_Teta,
@@ -22,19 +24,83 @@ enum class OptionButton { Option_M1, Option_Teta, Option_Beta, Option_Weak, Opti
 // Controls whose visibility the logic changes.
 enum class Element { Frame3, Label_Teta, Label_Beta };
 
-// Every enumerator, in the order of its value: arrays indexed by a control are sized by these.
-inline constexpr TextBox AllTextBoxes[] = {
-    TextBox::Text_M1,  TextBox::Text_Teta, TextBox::Text_Beta, TextBox::Text_Mn1,
-    TextBox::Text_Mn2, TextBox::Text_M2,   TextBox::Text_p2p1, TextBox::Text_T2T1};
-inline constexpr OptionButton AllOptionButtons[] = {
-    OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta,
-    OptionButton::Option_Weak, OptionButton::Option_Strong};
-inline constexpr Element AllElements[] = {Element::Frame3, Element::Label_Teta,
-                                          Element::Label_Beta};
+// Each control's identity: its enumerator and its name in the window, in one row per enumerator,
+// at the index of its value.
+struct TextBoxRow {
+    TextBox id;
+    std::string_view name;
+};
+struct OptionButtonRow {
+    OptionButton id;
+    std::string_view name;
+};
+struct ElementRow {
+    Element id;
+    std::string_view name;
+};
 
-std::string_view ControlName(TextBox box);
-std::string_view ControlName(OptionButton option);
-std::string_view ControlName(Element element);
+inline constexpr TextBoxRow TextBoxes[] = {
+    {.id = TextBox::Text_M1, .name = "Text_M1"},
+    {.id = TextBox::Text_Teta, .name = "Text_Teta"},
+    {.id = TextBox::Text_Beta, .name = "Text_Beta"},
+    {.id = TextBox::Text_Mn1, .name = "Text_Mn1"},
+    {.id = TextBox::Text_Mn2, .name = "Text_Mn2"},
+    {.id = TextBox::Text_M2, .name = "Text_M2"},
+    {.id = TextBox::Text_p2p1, .name = "Text_p2p1"},
+    {.id = TextBox::Text_T2T1, .name = "Text_T2T1"},
+};
+inline constexpr OptionButtonRow OptionButtons[] = {
+    {.id = OptionButton::Option_M1, .name = "Option_M1"},
+    {.id = OptionButton::Option_Teta, .name = "Option_Teta"},
+    {.id = OptionButton::Option_Beta, .name = "Option_Beta"},
+    {.id = OptionButton::Option_Weak, .name = "Option_Weak"},
+    {.id = OptionButton::Option_Strong, .name = "Option_Strong"},
+};
+inline constexpr ElementRow Elements[] = {
+    {.id = Element::Frame3, .name = "Frame3"},
+    {.id = Element::Label_Teta, .name = "Label_Teta"},
+    {.id = Element::Label_Beta, .name = "Label_Beta"},
+};
+
+template <typename Row, std::size_t Count>
+constexpr bool InValueOrder(const Row (&table)[Count])
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (static_cast<std::size_t>(table[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(InValueOrder(TextBoxes));
+static_assert(InValueOrder(OptionButtons));
+static_assert(InValueOrder(Elements));
+
+template <typename Row, std::size_t Count>
+constexpr auto Enumerators(const Row (&table)[Count])
+{
+    std::array<decltype(Row::id), Count> all{};
+    for (std::size_t i = 0; i < Count; ++i)
+        all[i] = table[i].id;
+    return all;
+}
+
+// Every enumerator, in the order of its value: arrays indexed by a control are sized by these.
+inline constexpr auto AllTextBoxes = Enumerators(TextBoxes);
+inline constexpr auto AllOptionButtons = Enumerators(OptionButtons);
+inline constexpr auto AllElements = Enumerators(Elements);
+
+constexpr std::string_view ControlName(TextBox box)
+{
+    return TextBoxes[static_cast<std::size_t>(box)].name;
+}
+constexpr std::string_view ControlName(OptionButton option)
+{
+    return OptionButtons[static_cast<std::size_t>(option)].name;
+}
+constexpr std::string_view ControlName(Element element)
+{
+    return Elements[static_cast<std::size_t>(element)].name;
+}
 
 // The main window as the logic sees it: the window layer presents these operations on real
 // controls, tests on a record. Texts are UTF-8.
