@@ -55,6 +55,6 @@ public:
 private:
     OptionButton m_output;
     bool m_strong;
-    std::array<std::string, 8> m_texts;
-    std::array<std::string, 8> m_written;
+    std::array<std::string, std::size(AllTextBoxes)> m_texts;
+    std::array<std::string, std::size(AllTextBoxes)> m_written;
 };
