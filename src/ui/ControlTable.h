@@ -43,10 +43,11 @@ enum ControlSetting : unsigned {
 struct ControlRow {
     std::string_view name; // the control's objectName
     ControlKind kind;
-    std::string_view container; // the name of the frame or picture it sits in; empty: the window
-    std::string_view caption;   // the caption, or the initial text of a text box
-    QRect twips;                // relative to the container's top-left corner (inside its border)
-    int tabIndex;               // ascending keyboard order among the controls that take focus
+    // The name of the frame or picture it sits in; empty: the window.
+    std::string_view container = {};
+    std::string_view caption = {}; // the caption, or the initial text of a text box
+    QRect twips;  // relative to the container's top-left corner (inside its border)
+    int tabIndex; // ascending keyboard order among the controls that take focus
     ControlFont font = ControlFont::Dialog;
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
