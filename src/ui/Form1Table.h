@@ -1,7 +1,13 @@
 #pragma once
 
+#include "form/ControlModel.h"
 #include "reactions/ChartDescription.h"
 #include "ui/ControlTable.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+#include <string_view>
 
 // The controls of the main window, in twips, with their keyboard order and what a screen reader
 // says of them. The captions are the letters shown: β and θ in a font that has them.
@@ -182,3 +188,38 @@ inline constexpr ControlRow Form1Table[] = {
      .font = ControlFont::Greek,
      .settings = HiddenAtStart},
 };
+
+// Every text box and option button of the table is one of the enumerated controls, in the order
+// of the enumerators, and each enumerated control has exactly one row, of the kind the window
+// looks it up as: looking a control up by its name cannot fail.
+template <typename Row, std::size_t Count>
+constexpr bool RowsFollowEnumerators(const Row (&controls)[Count],
+                                     std::optional<ControlKind> kind = std::nullopt)
+{
+    std::size_t next = 0;
+    for (const ControlRow& row : Form1Table) {
+        const bool named = std::ranges::any_of(
+            controls, [&row](const Row& control) { return control.name == row.name; });
+        if (!named && !(kind && row.kind == *kind))
+            continue;
+        if (next == Count || row.name != controls[next].name || (kind && row.kind != *kind))
+            return false;
+        ++next;
+    }
+    return next == Count;
+}
+static_assert(RowsFollowEnumerators(TextBoxes, ControlKind::TextBox));
+static_assert(RowsFollowEnumerators(OptionButtons, ControlKind::OptionButton));
+static_assert(RowsFollowEnumerators(Elements));
+
+// The two controls the window looks up by name alone.
+constexpr bool HasOneRow(std::string_view name, ControlKind kind)
+{
+    const auto named = [name](const ControlRow& row) {
+        return row.name == name;
+    };
+    return std::ranges::count_if(Form1Table, named) == 1 &&
+           std::ranges::find_if(Form1Table, named)->kind == kind;
+}
+static_assert(HasOneRow("Command1", ControlKind::CommandButton));
+static_assert(HasOneRow("Picture1", ControlKind::Picture));
