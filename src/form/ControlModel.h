@@ -24,42 +24,45 @@ enum class OptionButton { Option_M1, Option_Teta, Option_Beta, Option_Weak, Opti
 // Controls whose visibility the logic changes.
 enum class Element { Frame3, Label_Teta, Label_Beta };
 
-// Each control's identity: its enumerator and its name in the window, in one row per enumerator,
-// at the index of its value.
+// One row per enumerator, at the index of its value: the control's name in the window and its
+// state when the window opens.
 struct TextBoxRow {
     TextBox id;
     std::string_view name;
+    std::string_view initialText;
 };
 struct OptionButtonRow {
     OptionButton id;
     std::string_view name;
+    bool selectedAtStart;
 };
 struct ElementRow {
     Element id;
     std::string_view name;
+    bool visibleAtStart;
 };
 
 inline constexpr TextBoxRow TextBoxes[] = {
-    {.id = TextBox::Text_M1, .name = "Text_M1"},
-    {.id = TextBox::Text_Teta, .name = "Text_Teta"},
-    {.id = TextBox::Text_Beta, .name = "Text_Beta"},
-    {.id = TextBox::Text_Mn1, .name = "Text_Mn1"},
-    {.id = TextBox::Text_Mn2, .name = "Text_Mn2"},
-    {.id = TextBox::Text_M2, .name = "Text_M2"},
-    {.id = TextBox::Text_p2p1, .name = "Text_p2p1"},
-    {.id = TextBox::Text_T2T1, .name = "Text_T2T1"},
+    {.id = TextBox::Text_M1, .name = "Text_M1", .initialText = ""},
+    {.id = TextBox::Text_Teta, .name = "Text_Teta", .initialText = ""},
+    {.id = TextBox::Text_Beta, .name = "Text_Beta", .initialText = ""},
+    {.id = TextBox::Text_Mn1, .name = "Text_Mn1", .initialText = "1"},
+    {.id = TextBox::Text_Mn2, .name = "Text_Mn2", .initialText = "1"},
+    {.id = TextBox::Text_M2, .name = "Text_M2", .initialText = "1"},
+    {.id = TextBox::Text_p2p1, .name = "Text_p2p1", .initialText = "1"},
+    {.id = TextBox::Text_T2T1, .name = "Text_T2T1", .initialText = "1"},
 };
 inline constexpr OptionButtonRow OptionButtons[] = {
-    {.id = OptionButton::Option_M1, .name = "Option_M1"},
-    {.id = OptionButton::Option_Teta, .name = "Option_Teta"},
-    {.id = OptionButton::Option_Beta, .name = "Option_Beta"},
-    {.id = OptionButton::Option_Weak, .name = "Option_Weak"},
-    {.id = OptionButton::Option_Strong, .name = "Option_Strong"},
+    {.id = OptionButton::Option_M1, .name = "Option_M1", .selectedAtStart = false},
+    {.id = OptionButton::Option_Teta, .name = "Option_Teta", .selectedAtStart = false},
+    {.id = OptionButton::Option_Beta, .name = "Option_Beta", .selectedAtStart = false},
+    {.id = OptionButton::Option_Weak, .name = "Option_Weak", .selectedAtStart = true},
+    {.id = OptionButton::Option_Strong, .name = "Option_Strong", .selectedAtStart = false},
 };
 inline constexpr ElementRow Elements[] = {
-    {.id = Element::Frame3, .name = "Frame3"},
-    {.id = Element::Label_Teta, .name = "Label_Teta"},
-    {.id = Element::Label_Beta, .name = "Label_Beta"},
+    {.id = Element::Frame3, .name = "Frame3", .visibleAtStart = false},
+    {.id = Element::Label_Teta, .name = "Label_Teta", .visibleAtStart = false},
+    {.id = Element::Label_Beta, .name = "Label_Beta", .visibleAtStart = false},
 };
 
 template <typename Row, std::size_t Count>
@@ -101,6 +104,21 @@ constexpr std::string_view ControlName(Element element)
 {
     return Elements[static_cast<std::size_t>(element)].name;
 }
+
+constexpr std::string_view InitialText(TextBox box)
+{
+    return TextBoxes[static_cast<std::size_t>(box)].initialText;
+}
+constexpr bool IsSelectedAtStart(OptionButton option)
+{
+    return OptionButtons[static_cast<std::size_t>(option)].selectedAtStart;
+}
+constexpr bool IsVisibleAtStart(Element element)
+{
+    return Elements[static_cast<std::size_t>(element)].visibleAtStart;
+}
+// The calculate button's caption until an output is chosen.
+inline constexpr std::string_view Command1CaptionAtStart = "Choose an output option";
 
 // The main window as the logic sees it: the window layer presents these operations on real
 // controls, tests on a record. Texts are UTF-8.

@@ -67,9 +67,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     CreateChartMenu();
     ConnectEvents();
 
-    // The load step: the form state has its initial values; the weak/strong choice is hidden.
-    SetVisible(Element::Frame3, false);
-
     // The client area below the menu bar; the window's layout gives the menu bar its height for
     // the window's width, which is what is added here.
     const QSize clientSize(TwipsToPixels(8505), TwipsToPixels(5190));

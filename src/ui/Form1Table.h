@@ -9,6 +9,16 @@
 #include <optional>
 #include <string_view>
 
+// The start states of the enumerated controls as table settings.
+constexpr unsigned StartSetting(OptionButton option)
+{
+    return IsSelectedAtStart(option) ? SelectedAtStart : NoSetting;
+}
+constexpr unsigned StartSetting(Element element)
+{
+    return IsVisibleAtStart(element) ? NoSetting : HiddenAtStart;
+}
+
 // The controls of the main window, in twips, with their keyboard order and what a screen reader
 // says of them. The captions are the letters shown: β and θ in a font that has them.
 inline constexpr ControlRow Form1Table[] = {
@@ -24,10 +34,12 @@ inline constexpr ControlRow Form1Table[] = {
      .twips = {240, 240, 735, 255},
      .tabIndex = 18,
      .accessibleName = "Output: upstream Mach number M1",
-     .accessibleDescription = "Compute M1 from θ and β"},
+     .accessibleDescription = "Compute M1 from θ and β",
+     .settings = StartSetting(OptionButton::Option_M1)},
     {.name = "Text_M1",
      .kind = ControlKind::TextBox,
      .container = "Frame2",
+     .caption = InitialText(TextBox::Text_M1),
      .twips = {1080, 240, 735, 285},
      .tabIndex = 15,
      .accessibleName = "Upstream Mach number M1",
@@ -40,10 +52,12 @@ inline constexpr ControlRow Form1Table[] = {
      .tabIndex = 19,
      .font = ControlFont::Greek,
      .accessibleName = "Output: deflection angle θ",
-     .accessibleDescription = "Compute θ from M1 and β"},
+     .accessibleDescription = "Compute θ from M1 and β",
+     .settings = StartSetting(OptionButton::Option_Teta)},
     {.name = "Text_Teta",
      .kind = ControlKind::TextBox,
      .container = "Frame2",
+     .caption = InitialText(TextBox::Text_Teta),
      .twips = {1080, 600, 735, 285},
      .tabIndex = 16,
      .accessibleName = "Deflection angle θ in degrees",
@@ -56,10 +70,12 @@ inline constexpr ControlRow Form1Table[] = {
      .tabIndex = 20,
      .font = ControlFont::Greek,
      .accessibleName = "Output: shock wave angle β",
-     .accessibleDescription = "Compute β from M1 and θ"},
+     .accessibleDescription = "Compute β from M1 and θ",
+     .settings = StartSetting(OptionButton::Option_Beta)},
     {.name = "Text_Beta",
      .kind = ControlKind::TextBox,
      .container = "Frame2",
+     .caption = InitialText(TextBox::Text_Beta),
      .twips = {1080, 960, 735, 285},
      .tabIndex = 17,
      .accessibleName = "Shock wave angle β in degrees",
@@ -69,7 +85,7 @@ inline constexpr ControlRow Form1Table[] = {
      .container = "Frame2",
      .twips = {840, 840, 1095, 735},
      .tabIndex = 22,
-     .settings = InFront},
+     .settings = InFront | StartSetting(Element::Frame3)},
     {.name = "Option_Weak",
      .kind = ControlKind::OptionButton,
      .container = "Frame3",
@@ -78,7 +94,7 @@ inline constexpr ControlRow Form1Table[] = {
      .tabIndex = 23,
      .accessibleName = "Weak shock",
      .accessibleDescription = "Compute the weak solution for β",
-     .settings = SelectedAtStart},
+     .settings = StartSetting(OptionButton::Option_Weak)},
     {.name = "Option_Strong",
      .kind = ControlKind::OptionButton,
      .container = "Frame3",
@@ -86,10 +102,11 @@ inline constexpr ControlRow Form1Table[] = {
      .twips = {120, 360, 735, 255},
      .tabIndex = 24,
      .accessibleName = "Strong shock",
-     .accessibleDescription = "Compute the strong solution for β"},
+     .accessibleDescription = "Compute the strong solution for β",
+     .settings = StartSetting(OptionButton::Option_Strong)},
     {.name = "Command1",
      .kind = ControlKind::CommandButton,
-     .caption = "Choose an output option",
+     .caption = Command1CaptionAtStart,
      .twips = {240, 2280, 2055, 495},
      .tabIndex = 21,
      .accessibleName = "Calculate",
@@ -104,7 +121,7 @@ inline constexpr ControlRow Form1Table[] = {
     {.name = "Text_Mn1",
      .kind = ControlKind::TextBox,
      .container = "Frame1",
-     .caption = "1",
+     .caption = InitialText(TextBox::Text_Mn1),
      .twips = {1080, 360, 735, 285},
      .tabIndex = 3,
      .accessibleName = "Upstream normal Mach number Mn1",
@@ -118,7 +135,7 @@ inline constexpr ControlRow Form1Table[] = {
     {.name = "Text_Mn2",
      .kind = ControlKind::TextBox,
      .container = "Frame1",
-     .caption = "1",
+     .caption = InitialText(TextBox::Text_Mn2),
      .twips = {1080, 720, 735, 285},
      .tabIndex = 4,
      .accessibleName = "Downstream normal Mach number Mn2",
@@ -132,7 +149,7 @@ inline constexpr ControlRow Form1Table[] = {
     {.name = "Text_M2",
      .kind = ControlKind::TextBox,
      .container = "Frame1",
-     .caption = "1",
+     .caption = InitialText(TextBox::Text_M2),
      .twips = {1080, 1080, 735, 285},
      .tabIndex = 8,
      .accessibleName = "Downstream Mach number M2",
@@ -146,7 +163,7 @@ inline constexpr ControlRow Form1Table[] = {
     {.name = "Text_p2p1",
      .kind = ControlKind::TextBox,
      .container = "Frame1",
-     .caption = "1",
+     .caption = InitialText(TextBox::Text_p2p1),
      .twips = {1080, 1440, 735, 285},
      .tabIndex = 9,
      .accessibleName = "Pressure ratio p2/p1",
@@ -160,7 +177,7 @@ inline constexpr ControlRow Form1Table[] = {
     {.name = "Text_T2T1",
      .kind = ControlKind::TextBox,
      .container = "Frame1",
-     .caption = "1",
+     .caption = InitialText(TextBox::Text_T2T1),
      .twips = {1080, 1800, 735, 285},
      .tabIndex = 10,
      .accessibleName = "Temperature ratio T2/T1",
@@ -178,7 +195,7 @@ inline constexpr ControlRow Form1Table[] = {
      .twips = {240, 720, 135, 255},
      .tabIndex = 13,
      .font = ControlFont::Greek,
-     .settings = HiddenAtStart},
+     .settings = StartSetting(Element::Label_Teta)},
     {.name = "Label_Beta",
      .kind = ControlKind::AxisLabel,
      .container = "Picture1",
@@ -186,12 +203,26 @@ inline constexpr ControlRow Form1Table[] = {
      .twips = {2640, 4200, 375, 255},
      .tabIndex = 12,
      .font = ControlFont::Greek,
-     .settings = HiddenAtStart},
+     .settings = StartSetting(Element::Label_Beta)},
 };
+
+// Whether a row starts as its enumerated control does.
+constexpr bool StartsAs(const TextBoxRow& box, const ControlRow& row)
+{
+    return row.caption == box.initialText;
+}
+constexpr bool StartsAs(const OptionButtonRow& option, const ControlRow& row)
+{
+    return static_cast<bool>(row.settings & SelectedAtStart) == option.selectedAtStart;
+}
+constexpr bool StartsAs(const ElementRow& element, const ControlRow& row)
+{
+    return !(row.settings & HiddenAtStart) == element.visibleAtStart;
+}
 
 // Every text box and option button of the table is one of the enumerated controls, in the order
 // of the enumerators, and each enumerated control has exactly one row, of the kind the window
-// looks it up as: looking a control up by its name cannot fail.
+// looks it up as and in its start state: looking a control up by its name cannot fail.
 template <typename Row, std::size_t Count>
 constexpr bool RowsFollowEnumerators(const Row (&controls)[Count],
                                      std::optional<ControlKind> kind = std::nullopt)
@@ -202,7 +233,8 @@ constexpr bool RowsFollowEnumerators(const Row (&controls)[Count],
             controls, [&row](const Row& control) { return control.name == row.name; });
         if (!named && !(kind && row.kind == *kind))
             continue;
-        if (next == Count || row.name != controls[next].name || (kind && row.kind != *kind))
+        if (next == Count || row.name != controls[next].name || (kind && row.kind != *kind) ||
+            !StartsAs(controls[next], row))
             return false;
         ++next;
     }

@@ -2,13 +2,14 @@
 
 RecordingForm::RecordingForm()
 {
-    for (TextBox box : {TextBox::Text_M1, TextBox::Text_Teta, TextBox::Text_Beta})
-        texts.emplace(box, "");
-    for (TextBox box : {TextBox::Text_Mn1, TextBox::Text_Mn2, TextBox::Text_M2, TextBox::Text_p2p1,
-                        TextBox::Text_T2T1})
-        texts.emplace(box, "1");
-    for (Element element : {Element::Frame3, Element::Label_Teta, Element::Label_Beta})
-        visible[element] = false;
+    for (const TextBoxRow& box : TextBoxes)
+        texts.emplace(box.id, box.initialText);
+    for (const OptionButtonRow& option : OptionButtons) {
+        if (option.selectedAtStart)
+            selected.insert(option.id);
+    }
+    for (const ElementRow& element : Elements)
+        visible[element.id] = element.visibleAtStart;
 }
 
 void RecordingForm::Choose(OptionButton option)

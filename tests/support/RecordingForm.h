@@ -18,9 +18,9 @@ public:
 
     std::map<TextBox, std::string> texts;
     std::map<TextBox, Rgb> colours;
-    std::set<OptionButton> selected{OptionButton::Option_Weak};
+    std::set<OptionButton> selected;
     std::map<Element, bool> visible;
-    std::string caption = "Choose an output option";
+    std::string caption{Command1CaptionAtStart};
     std::string separator = ".";
     std::vector<std::string> events;
     std::vector<std::string> messages;
