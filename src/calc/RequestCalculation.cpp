@@ -3,6 +3,7 @@
 #include "calc/WaveAngleIteration.h"
 #include "form/ParseNumber.h"
 #include "form/ShowRounded.h"
+#include "physics/ArithmeticFault.h"
 #include "physics/CheckedMath.h"
 #include "physics/ObliqueShock.h"
 
@@ -14,12 +15,22 @@ namespace {
 
 constexpr double NormalMachTolerance = 1e-9;
 
+// The request is refused before any calculation: its message says what to change.
 RequestOutcome Refused(ControlModel& form, const std::string& message,
                        OutcomeKind kind = OutcomeKind::Rejected)
 {
     form.ShowMessage(message);
     RequestOutcome outcome;
     outcome.kind = kind;
+    return outcome;
+}
+
+// An arithmetic fault abandoned the calculation: its report is shown.
+RequestOutcome CalculationFailure(ControlModel& form, const ArithmeticFault& fault)
+{
+    form.ShowMessage(fault.what());
+    RequestOutcome outcome;
+    outcome.kind = OutcomeKind::CalculationFailed;
     return outcome;
 }
 
@@ -123,6 +134,6 @@ RequestOutcome RequestCalculation(ControlModel& form, FormState& state)
             return MachOutput(form, state);
         return Refused(form, "Choose an output option", OutcomeKind::NoOutputChosen);
     } catch (const ArithmeticFault& fault) {
-        return Refused(form, fault.what(), OutcomeKind::CalculationFailed);
+        return CalculationFailure(form, fault);
     }
 }
