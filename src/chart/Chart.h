@@ -5,7 +5,6 @@
 
 // The θ–β–M chart on Picture1: x is β in degrees, y is −θ in degrees.
 namespace chart {
-inline constexpr Rgb Black{0, 0, 0};
 inline constexpr Rgb Blue{0, 0, 255};
 inline constexpr Rgb Red{255, 0, 0};
 } // namespace chart
