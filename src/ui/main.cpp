@@ -12,7 +12,7 @@
 
 namespace {
 
-bool Set(const char* variable)
+bool NonEmptyVariable(const char* variable)
 {
     const char* value = std::getenv(variable);
     return value && *value;
@@ -31,12 +31,12 @@ bool DisplayMissing(int argc, char* argv[])
     const char* variable = std::getenv("QT_QPA_PLATFORM");
     std::string_view platforms = variable ? variable : "";
     if (platforms.empty())
-        return !Set("DISPLAY") && !Set("WAYLAND_DISPLAY");
+        return !NonEmptyVariable("DISPLAY") && !NonEmptyVariable("WAYLAND_DISPLAY");
     while (!platforms.empty()) {
         const std::string_view platform = platforms.substr(0, platforms.find(';'));
         platforms.remove_prefix(std::min(platforms.size(), platform.size() + 1));
-        if (platform.starts_with("xcb")       ? Set("DISPLAY")
-            : platform.starts_with("wayland") ? Set("WAYLAND_DISPLAY")
+        if (platform.starts_with("xcb")       ? NonEmptyVariable("DISPLAY")
+            : platform.starts_with("wayland") ? NonEmptyVariable("WAYLAND_DISPLAY")
                                               : !platform.empty())
             return false;
     }
