@@ -4,7 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
-cmake --preset bench
-cmake --build --preset bench
+cmake --workflow --preset bench
 build/bench/bench/calc-bench
 build/bench/bench/window-bench

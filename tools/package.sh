@@ -6,8 +6,7 @@ cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 desktop-file-validate packaging/oblique-shock-calculator.desktop
 appstreamcli validate --no-net --explain --pedantic --strict packaging/oblique-shock-calculator.metainfo.xml
-cmake --preset release
-cmake --build --preset release
+cmake --workflow --preset release
 (cd build/release && cpack)
 # The files as the package installs them: the metainfo must be named after its component id and
 # name a desktop entry that the package holds.

@@ -3,6 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
-cmake --preset release
-cmake --build --preset release --target oblique-shock-calculator
+cmake --workflow --preset release
 exec build/release/src/ui/oblique-shock-calculator "$@"

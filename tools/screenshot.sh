@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh xvfb xauth
-cmake --preset screenshot
-cmake --build --preset screenshot --target form1-screenshot
+cmake --workflow --preset screenshot
 output="$(realpath -m "${1:-docs/screenshot.png}")"
 mkdir -p "$(dirname "$output")"
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \

@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 
-cmake --preset fuzz
-cmake --build --preset fuzz --target click-fuzzer
+cmake --workflow --preset fuzz
 corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus"' EXIT
 build/fuzz/fuzz/click-fuzzer -max_total_time="${FUZZ_SECONDS:-60}" -max_len=320 \
@@ -22,8 +21,5 @@ for preset in $(cmake --list-presets | sed -n 's/^  "\([^"]*\)".*/\1/p'); do
     cmake --build "build/no-tests/$preset"
 done
 
-for preset in asan dev; do
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
-    ctest --preset "$preset"
-done
+cmake --workflow --preset asan
+cmake --workflow --preset dev
