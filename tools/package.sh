@@ -10,10 +10,11 @@ cmake --workflow --preset release
 (cd build/release && cpack)
 # The files as the package installs them: the metainfo must be named after its component id and
 # name a desktop entry that the package holds.
+trees="$(mktemp -d)"
+trap 'rm -rf "$trees"' EXIT
 for deb in build/release/*.deb; do
-    tree=$(mktemp -d)
+    tree="$trees/$(basename "$deb" .deb)"
     dpkg-deb -x "$deb" "$tree"
     appstreamcli validate-tree --no-net --explain --pedantic --strict "$tree"
-    rm -rf "$tree"
 done
 ls build/release/*.deb
