@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream lintian
     "$@"
 )
 
