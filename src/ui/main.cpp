@@ -1,4 +1,5 @@
 #include "ui/Application.h"
+#include "ui/CommandLine.h"
 #include "ui/Form1.h"
 #include "ui/StartUpMessages.h"
 
@@ -47,6 +48,9 @@ bool DisplayMissing(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (WantsShell(argc, argv))
+        return RunFromShell(argc, argv);
+
     // Without a display the toolkit would abort with advice about reinstalling; say what is
     // missing instead.
     if (DisplayMissing(argc, argv)) {

@@ -1,0 +1,181 @@
+#include "shell/Batch.h"
+
+#include "shell/ShellRequest.h"
+
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr std::size_t RequestFields = 5;
+
+std::optional<std::optional<OptionButton>> OutputNamed(std::string_view name)
+{
+    if (name.empty())
+        return std::optional<OptionButton>{};
+    if (name == "M1")
+        return OptionButton::Option_M1;
+    if (name == "Teta")
+        return OptionButton::Option_Teta;
+    if (name == "Beta")
+        return OptionButton::Option_Beta;
+    return std::nullopt;
+}
+
+std::optional<OptionButton> BranchNamed(std::string_view name)
+{
+    if (name == "weak")
+        return OptionButton::Option_Weak;
+    if (name == "strong")
+        return OptionButton::Option_Strong;
+    return std::nullopt;
+}
+
+std::string_view OutcomeName(OutcomeKind kind)
+{
+    switch (kind) {
+    case OutcomeKind::Solved:
+        return "solved";
+    case OutcomeKind::Rejected:
+        return "refused";
+    case OutcomeKind::NoAttachedSolution:
+        return "detached";
+    case OutcomeKind::CalculationFailed:
+        return "failed";
+    case OutcomeKind::NoOutputChosen:
+        return "no-output";
+    }
+    return "failed";
+}
+
+// An empty field leaves its box as it is; so does the output's own field.
+std::optional<std::string> Typed(const std::string& field, std::optional<OptionButton> output,
+                                 OptionButton ownOutput)
+{
+    if (field.empty() || output == ownOutput)
+        return std::nullopt;
+    return field;
+}
+
+std::string Joined(const std::vector<std::string>& messages)
+{
+    std::string joined;
+    for (const std::string& message : messages) {
+        if (!joined.empty())
+            joined += '\n';
+        joined += message;
+    }
+    return joined;
+}
+
+} // namespace
+
+Batch::Batch(std::string& out)
+    : m_out(out),
+      m_reader([this](const std::vector<std::string>& fields, long line) { Row(fields, line); })
+{
+}
+
+void Batch::Feed(std::string_view data)
+{
+    if (m_problem.empty())
+        m_reader.Feed(data);
+}
+
+int Batch::Finish()
+{
+    if (m_problem.empty())
+        m_reader.Finish();
+    if (m_problem.empty() && !m_headerRead)
+        m_problem = "no header: the input must begin with " + std::string(BatchHeader);
+    return m_problem.empty() ? 0 : 2;
+}
+
+void Batch::Row(const std::vector<std::string>& fields, long line)
+{
+    if (!m_problem.empty())
+        return;
+    if (!m_headerRead) {
+        std::string header;
+        for (const std::string& field : fields)
+            header += (header.empty() ? "" : ",") + field;
+        // A spreadsheet may begin its file with the UTF-8 byte order mark.
+        if (header.starts_with("\xEF\xBB\xBF"))
+            header.erase(0, 3);
+        if (header != BatchHeader || fields.size() != RequestFields) {
+            m_problem = "line " + std::to_string(line) + ": the header is \"" + header +
+                        "\", expected " + std::string(BatchHeader);
+            return;
+        }
+        m_headerRead = true;
+        m_out += BatchHeader;
+        m_out += ",Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n";
+        return;
+    }
+
+    const auto refuse = [&](const std::string& why) {
+        const bool whole = fields.size() == RequestFields;
+        const auto field = [&](std::size_t i) {
+            return whole ? std::string_view(fields[i]) : "";
+        };
+        AppendCsvRecord(m_out, {field(0), field(1), field(2), field(3), field(4), "", "", "", "",
+                                "", "refused", "line " + std::to_string(line) + ": " + why});
+    };
+    if (fields.size() != RequestFields) {
+        refuse(std::to_string(fields.size()) + (fields.size() == 1 ? " field" : " fields") +
+               ", expected 5");
+        return;
+    }
+    const auto output = OutputNamed(fields[0]);
+    if (!output) {
+        refuse("unknown output \"" + fields[0] + "\", expected M1, Teta, Beta or nothing");
+        return;
+    }
+    const auto branch = BranchNamed(fields[4]);
+    if (!branch) {
+        refuse("unknown branch \"" + fields[4] + "\", expected weak or strong");
+        return;
+    }
+
+    ShellRequest request;
+    request.output = *output;
+    request.branch = *branch;
+    request.M1 = Typed(fields[1], *output, OptionButton::Option_M1);
+    request.Teta = Typed(fields[2], *output, OptionButton::Option_Teta);
+    request.Beta = Typed(fields[3], *output, OptionButton::Option_Beta);
+    const ShellAnswer answer = Answer(request, ".");
+
+    const auto result = [&answer](TextBox box) {
+        return answer.Written(box) ? std::string_view(answer.Text(box)) : std::string_view();
+    };
+    AppendCsvRecord(m_out,
+                    {fields[0], answer.Text(TextBox::Text_M1), answer.Text(TextBox::Text_Teta),
+                     answer.Text(TextBox::Text_Beta), fields[4], result(TextBox::Text_Mn1),
+                     result(TextBox::Text_Mn2), result(TextBox::Text_M2),
+                     result(TextBox::Text_p2p1), result(TextBox::Text_T2T1),
+                     OutcomeName(answer.outcome.kind), Joined(answer.messages)});
+}
+
+int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
+{
+    std::string answers;
+    Batch batch(answers);
+    std::array<char, 1 << 16> buffer;
+    const auto flush = [&] {
+        std::fwrite(answers.data(), 1, answers.size(), out);
+        answers.clear();
+    };
+    for (;;) {
+        const std::size_t size = std::fread(buffer.data(), 1, buffer.size(), in);
+        batch.Feed(std::string_view(buffer.data(), size));
+        flush();
+        if (size < buffer.size())
+            break;
+    }
+    const int status = batch.Finish();
+    flush();
+    std::fflush(out);
+    if (status != 0)
+        std::fprintf(errors, "oblique-shock-calculator: %s\n", batch.Problem().c_str());
+    return status;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/Csv.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// Many requests at once: a CSV with the header
+//     output,M1,Teta,Beta,branch
+// is read, and each row is answered as a fresh window answers one click, in a CSV with the header
+//     output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages
+// `output` is M1, Teta, Beta or empty for none chosen; `branch` weak or strong; M1, Teta and Beta
+// are the texts typed into the boxes, an empty field leaving its box as it was and the output's
+// own field ignored. The answer gives the three boxes as shown after the click, the result boxes
+// the click wrote (empty where it wrote none), the outcome (solved, refused, detached, failed or
+// no-output) and every message in order, one per line. A row that cannot be a request is refused
+// with a message that names its line, and the rows after it are answered. Numbers are written
+// with ".", whatever the locale, so that the file reads the same everywhere.
+class Batch {
+public:
+    // The answers, header first, are appended to `out`.
+    explicit Batch(std::string& out);
+
+    void Feed(std::string_view data);
+    // The exit status: 0 when the input was read, whatever the rows' outcomes; 2 when its header
+    // is missing or wrong, which Problem() then tells.
+    int Finish();
+    const std::string& Problem() const { return m_problem; }
+
+private:
+    void Row(const std::vector<std::string>& fields, long line);
+
+    std::string& m_out;
+    CsvReader m_reader;
+    bool m_headerRead = false;
+    std::string m_problem;
+};
+
+inline constexpr std::string_view BatchHeader = "output,M1,Teta,Beta,branch";
+
+// Reads the requests from `in` and writes the answers to `out`; a missing or wrong header is said
+// on `errors`. Returns the exit status.
+int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors);

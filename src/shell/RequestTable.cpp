@@ -1,0 +1,53 @@
+#include "shell/RequestTable.h"
+
+#include <string_view>
+
+namespace {
+
+struct Row {
+    std::string_view label;
+    TextBox box;
+};
+
+constexpr Row Rows[] = {{"M1", TextBox::Text_M1},      {"θ", TextBox::Text_Teta},
+                        {"β", TextBox::Text_Beta},     {"Mn1", TextBox::Text_Mn1},
+                        {"Mn2", TextBox::Text_Mn2},    {"M2", TextBox::Text_M2},
+                        {"p2/p1", TextBox::Text_p2p1}, {"T2/T1", TextBox::Text_T2T1}};
+
+// The texts start in this column, two after the longest label.
+constexpr std::size_t TextColumn = 7;
+
+// Characters, not bytes: θ and β take two bytes in UTF-8 and one column on a terminal.
+std::size_t Columns(std::string_view utf8)
+{
+    std::size_t columns = 0;
+    for (char c : utf8)
+        columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return columns;
+}
+
+} // namespace
+
+std::string RequestTable(const ShellAnswer& answer)
+{
+    std::string table;
+    for (const Row& row : Rows) {
+        table += row.label;
+        table.append(TextColumn - Columns(row.label), ' ');
+        table += answer.Text(row.box);
+        table += '\n';
+    }
+    return table;
+}
+
+int RunOneRequest(const ShellRequest& request, const std::string& decimalSeparator, std::FILE* out,
+                  std::FILE* errors, ChartSurface* chart)
+{
+    const ShellAnswer answer = Answer(request, decimalSeparator, chart);
+    const std::string table = RequestTable(answer);
+    std::fwrite(table.data(), 1, table.size(), out);
+    std::fflush(out);
+    for (const std::string& message : answer.messages)
+        std::fprintf(errors, "%s\n", message.c_str());
+    return ExitStatus(answer.outcome.kind);
+}

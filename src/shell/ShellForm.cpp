@@ -1,0 +1,43 @@
+#include "shell/ShellForm.h"
+
+#include <utility>
+
+namespace {
+
+bool IsOutput(OptionButton option)
+{
+    return option != OptionButton::Option_Weak && option != OptionButton::Option_Strong;
+}
+
+} // namespace
+
+ShellForm::ShellForm(std::string decimalSeparator, ChartSurface* chart)
+    : m_separator(std::move(decimalSeparator))
+{
+    if (chart)
+        m_chart = chart;
+}
+
+void ShellForm::Choose(OptionButton option)
+{
+    for (OptionButton other : AllOptionButtons) {
+        if (IsOutput(other) == IsOutput(option))
+            m_selected[Index(other)] = other == option;
+    }
+}
+
+void ShellForm::Type(TextBox box, std::string text)
+{
+    m_texts[Index(box)] = std::move(text);
+}
+
+void ShellForm::ForgetWrites()
+{
+    m_written.fill(false);
+}
+
+void ShellForm::SetText(TextBox box, const std::string& text)
+{
+    m_texts[Index(box)] = text;
+    m_written[Index(box)] = true;
+}

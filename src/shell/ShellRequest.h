@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calc/RequestOutcome.h"
+#include "form/ControlModel.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One request as a user makes it in a fresh window: the output chosen (none: no output option
+// clicked), the branch and the texts typed into the input boxes (none: the box is left as the
+// output choice blanked it).
+struct ShellRequest {
+    std::optional<OptionButton> output;
+    OptionButton branch = OptionButton::Option_Weak;
+    std::optional<std::string> M1;
+    std::optional<std::string> Teta;
+    std::optional<std::string> Beta;
+};
+
+// What the window shows after the click: every box's text, which of them the click wrote, and the
+// messages in the order they were shown.
+struct ShellAnswer {
+    RequestOutcome outcome;
+    std::array<std::string, std::size(AllTextBoxes)> texts;
+    std::array<bool, std::size(AllTextBoxes)> written{};
+    std::vector<std::string> messages;
+
+    const std::string& Text(TextBox box) const { return texts[static_cast<std::size_t>(box)]; }
+    bool Written(TextBox box) const { return written[static_cast<std::size_t>(box)]; }
+};
+
+// Makes the request on a fresh shell form, as a user does in a fresh window: the output choice
+// (SelectOutput), the branch, the typing and the click on the calculate button (Command1_Click).
+// The chart is drawn on `chart` when one is given: outcome.chartRedrawn tells whether it shows
+// this request's chart, to be written out by whoever passed it.
+ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSeparator,
+                   ChartSurface* chart = nullptr);
+
+// The exit status of a request from the shell: 0 solved, 3 refused (no output chosen or an input
+// out of range), 4 no attached shock, 5 calculation failed.
+int ExitStatus(OutcomeKind kind);

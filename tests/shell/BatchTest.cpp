@@ -1,0 +1,101 @@
+#include "shell/Batch.h"
+#include "support/ParamName.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::string Header = "output,M1,Teta,Beta,branch\n";
+const std::string AnswerHeader =
+    "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n";
+
+struct BatchCase {
+    const char* name;
+    std::string input;
+    int status;
+    std::string output;
+    std::string problem;
+};
+
+class BatchRun : public testing::TestWithParam<BatchCase> {};
+
+TEST_P(BatchRun, AnswersEveryRowAsAFreshWindow)
+{
+    const auto& c = GetParam();
+    std::string out;
+    Batch batch(out);
+    batch.Feed(c.input);
+    EXPECT_EQ(batch.Finish(), c.status);
+    EXPECT_EQ(out, c.output);
+    EXPECT_EQ(batch.Problem(), c.problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BatchRun,
+    testing::Values(
+        BatchCase{"every_outcome",
+                  Header + "Beta,2,10,,weak\n"
+                           "Beta,2,10,,strong\n"
+                           "Teta,2,,40,weak\n"
+                           "M1,,10,-3e78,weak\n"
+                           "Beta,2,30,,weak\n"
+                           ",2,10,40,strong\n"
+                           "M1,1.5,,40,weak\n",
+                  0,
+                  AnswerHeader +
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+                      "Beta,2,10,83.7001,strong,1.98792,0.57943,0.6037,4.44381,1.67771,solved,\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,\n"
+                      "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow\n"
+                      "Beta,2,30,,weak,,,,,,detached,Teta > TetaMax\n"
+                      ",2,10,40,strong,,,,,,no-output,Choose an output option\n"
+                      "M1, , ,40,weak,,,,,,refused,Teta must be greater then 0 and less then 90 "
+                      "degrees\n",
+                  ""},
+        BatchCase{"numbers_with_a_point_a_comma_read_as_its_leading_number",
+                  Header + "Beta,\"2,5\",10,,weak\nBeta,2.5,10,,weak\n", 0,
+                  AnswerHeader +
+                      "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,"
+                      "solved,\n"
+                      "Beta,2.5,10,31.8506,weak,1.31927,0.77636,2.08593,1.86387,1.20307,solved,\n",
+                  ""},
+        BatchCase{"typed_blanks_and_quoted_line_feed_are_the_box_text",
+                  Header + "Beta, 2 ,\"1\n0\",,weak\n", 0,
+                  AnswerHeader + "Beta, 2 ,\"1\n0\",39.3139,weak,1.26714,0.80319,1.64052,1.70658,"
+                                 "1.17015,solved,\n",
+                  ""},
+        BatchCase{"malformed_rows_name_their_line_and_the_next_is_answered",
+                  Header + "Beta,2,10\n"
+                           "\n"
+                           "beta,2,10,,weak\n"
+                           "Beta,2,10,,\"we\nak\"\n"
+                           "Teta,2,,40,weak,extra\n"
+                           "Teta,2,,40,weak\n",
+                  0,
+                  AnswerHeader +
+                      ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
+                      "beta,2,10,,weak,,,,,,refused,\"line 4: unknown output \"\"beta\"\", "
+                      "expected M1, Teta, Beta or nothing\"\n"
+                      "Beta,2,10,,\"we\nak\",,,,,,refused,\"line 5: unknown branch \"\"we\nak\"\", "
+                      "expected weak or strong\"\n"
+                      ",,,,,,,,,,refused,\"line 7: 6 fields, expected 5\"\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,\n",
+                  ""},
+        BatchCase{"crlf_and_byte_order_mark",
+                  "\xEF\xBB\xBFoutput,M1,Teta,Beta,branch\r\nTeta,2,,40,weak\r\n", 0,
+                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", ""},
+        BatchCase{"header_alone", Header, 0, AnswerHeader, ""},
+        BatchCase{"no_input", "", 2, "",
+                  "no header: the input must begin with output,M1,Teta,Beta,branch"},
+        BatchCase{"wrong_header_answers_nothing",
+                  "\noutput,M1,Theta,Beta,branch\nBeta,2,10,,weak\n", 2, "",
+                  "line 2: the header is \"output,M1,Theta,Beta,branch\", expected "
+                  "output,M1,Teta,Beta,branch"},
+        BatchCase{"header_with_a_quoted_comma_is_wrong", "\"output,M1\",Teta,Beta,branch\n", 2, "",
+                  "line 1: the header is \"output,M1,Teta,Beta,branch\", expected "
+                  "output,M1,Teta,Beta,branch"}),
+    ParamName);
+
+} // namespace

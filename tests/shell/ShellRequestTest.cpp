@@ -1,0 +1,139 @@
+#include "shell/ShellRequest.h"
+#include "shell/RequestTable.h"
+#include "shell/ShellForm.h"
+#include "support/ParamName.h"
+#include "support/RecordingForm.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(ShellForm, StartsAsTheWindowAfterLoading)
+{
+    const ShellForm shell(".");
+    const RecordingForm window;
+    for (TextBox box : AllTextBoxes)
+        EXPECT_EQ(shell.Text(box), window.Text(box)) << ControlName(box);
+    for (OptionButton option : AllOptionButtons)
+        EXPECT_EQ(shell.IsSelected(option), window.IsSelected(option)) << ControlName(option);
+}
+
+TEST(ShellForm, AnOptionIsChosenAloneInItsGroup)
+{
+    ShellForm shell(".");
+    shell.Choose(OptionButton::Option_Teta);
+    shell.Choose(OptionButton::Option_Beta);
+    shell.Choose(OptionButton::Option_Strong);
+    const std::vector<bool> selected = {false, false, true, false, true};
+    for (OptionButton option : AllOptionButtons)
+        EXPECT_EQ(shell.IsSelected(option), selected[static_cast<std::size_t>(option)])
+            << ControlName(option);
+}
+
+TEST(ShellForm, WrittenTellsWhatCameAfterForgetting)
+{
+    ShellForm shell(".");
+    shell.SetText(TextBox::Text_M1, " ");
+    shell.Type(TextBox::Text_Teta, "10");
+    shell.ForgetWrites();
+    shell.SetText(TextBox::Text_Mn1, "1.5");
+    EXPECT_FALSE(shell.Written(TextBox::Text_M1));
+    EXPECT_FALSE(shell.Written(TextBox::Text_Teta)); // typed, not written
+    EXPECT_TRUE(shell.Written(TextBox::Text_Mn1));
+    EXPECT_EQ(shell.Text(TextBox::Text_Teta), "10");
+}
+
+struct AnswerCase {
+    const char* name;
+    ShellRequest request;
+    std::string separator;
+    int status;
+    std::vector<std::string> texts; // the eight boxes, "*" before a text the click wrote
+    std::vector<std::string> messages;
+};
+
+class ShellAnswers : public testing::TestWithParam<AnswerCase> {};
+
+TEST_P(ShellAnswers, ShowWhatTheWindowShows)
+{
+    const auto& c = GetParam();
+    const ShellAnswer answer = Answer(c.request, c.separator);
+    std::vector<std::string> texts;
+    for (TextBox box : AllTextBoxes)
+        texts.push_back((answer.Written(box) ? "*" : "") + answer.Text(box));
+    EXPECT_EQ(texts, c.texts);
+    EXPECT_EQ(answer.messages, c.messages);
+    EXPECT_EQ(ExitStatus(answer.outcome.kind), c.status);
+}
+
+constexpr auto Beta = OptionButton::Option_Beta;
+constexpr auto Teta = OptionButton::Option_Teta;
+constexpr auto Mach = OptionButton::Option_M1;
+constexpr auto Strong = OptionButton::Option_Strong;
+constexpr auto Weak = OptionButton::Option_Weak;
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, ShellAnswers,
+    testing::Values(AnswerCase{"beta_weak_M2_theta10",
+                               {Beta, Weak, "2", "10", {}},
+                               ".",
+                               0,
+                               {"2", "10", "*39.3139", "*1.26714", "*0.80319", "*1.64052",
+                                "*1.70658", "*1.17015"},
+                               {}},
+                    AnswerCase{"beta_strong_decimal_comma_reads_and_writes_comma",
+                               {Beta, Strong, "2,0", "10", {}},
+                               ",",
+                               0,
+                               {"2,0", "10", "*83,7001", "*1,98792", "*0,57943", "*0,6037",
+                                "*4,44381", "*1,67771"},
+                               {}},
+                    AnswerCase{"beta_detached_blanks_beta_and_says_so",
+                               {Beta, Weak, "2", "30", {}},
+                               ".",
+                               4,
+                               {"2", "30", "*", "1", "1", "1", "1", "1"},
+                               {"Teta > TetaMax"}},
+                    AnswerCase{"theta_writes_theta_alone",
+                               {Teta, Weak, "2", {}, "40"},
+                               ".",
+                               0,
+                               {"2", "*10.6229", "40", "1", "1", "1", "1", "1"},
+                               {}},
+                    AnswerCase{"untyped_box_keeps_the_blank_of_the_output_choice",
+                               {Teta, Weak, {}, {}, "40"},
+                               ".",
+                               3,
+                               {" ", " ", "40", "1", "1", "1", "1", "1"},
+                               {"M1 must be greater then 1"}},
+                    AnswerCase{"no_output_chosen_boxes_stay_empty",
+                               {{}, Weak, "2", "10", {}},
+                               ".",
+                               3,
+                               {"2", "10", "", "1", "1", "1", "1", "1"},
+                               {"Choose an output option"}},
+                    AnswerCase{"mach_fault_at_the_mark_keeps_what_was_written",
+                               {Mach, Weak, {}, "10", "-3e78"},
+                               ".",
+                               5,
+                               {"*1.6058", "10", "-3e78", "1", "1", "1", "1", "1"},
+                               {"Arithmetic overflow"}}),
+    ParamName);
+
+TEST(RequestTable, AlignsTheTextsAfterTheLabels)
+{
+    const ShellAnswer answer = Answer({Beta, Weak, "2", "10", {}}, ",");
+    EXPECT_EQ(RequestTable(answer), "M1     2\n"
+                                    "θ      10\n"
+                                    "β      39,3139\n"
+                                    "Mn1    1,26714\n"
+                                    "Mn2    0,80319\n"
+                                    "M2     1,64052\n"
+                                    "p2/p1  1,70658\n"
+                                    "T2/T1  1,17015\n");
+}
+
+} // namespace
