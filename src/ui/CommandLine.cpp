@@ -32,6 +32,26 @@ bool Among(const std::array<std::string_view, Size>& names, std::string_view nam
     return false;
 }
 
+enum class Toolkit {
+    Not,           // not an option of the toolkit
+    Whole,         // a toolkit option, its value (if any) after "="
+    WithValueNext, // a toolkit option whose value is the next argument
+};
+
+Toolkit ToolkitOption(std::string_view argument)
+{
+    if (!argument.starts_with('-'))
+        return Toolkit::Not;
+    // The toolkit takes "-platform" and "--platform" alike.
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    if (Among(ToolkitOptionsWithValue, name))
+        return equals == std::string_view::npos ? Toolkit::WithValueNext : Toolkit::Whole;
+    return Among(ToolkitFlags, name) && equals == std::string_view::npos ? Toolkit::Whole
+                                                                         : Toolkit::Not;
+}
+
 void Print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -51,18 +71,14 @@ int UsageError(const QString& reason)
 bool WantsShell(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        std::string_view argument = argv[i];
-        if (!argument.starts_with('-'))
+        switch (ToolkitOption(argv[i])) {
+        case Toolkit::Not:
             return true;
-        // The toolkit takes "-platform" and "--platform" alike.
-        argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        if (Among(ToolkitOptionsWithValue, name)) {
-            if (equals == std::string_view::npos)
-                ++i;
-        } else if (!Among(ToolkitFlags, name) || equals != std::string_view::npos) {
-            return true;
+        case Toolkit::WithValueNext:
+            ++i;
+            break;
+        case Toolkit::Whole:
+            break;
         }
     }
     return false;
@@ -97,6 +113,13 @@ int RunFromShell(int argc, char* argv[])
                  "answers as CSV on stdout.");
     parser.addOptions({output, m1, theta, beta, strong, batch});
 
+    for (int i = 1; i < argc; ++i) {
+        if (ToolkitOption(argv[i]) != Toolkit::Not)
+            return UsageError(QString("%1 is an option of the window, which opens without the "
+                                      "calculator's options")
+                                  .arg(argv[i]));
+    }
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {

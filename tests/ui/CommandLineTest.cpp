@@ -1,0 +1,170 @@
+// The program started from a shell without a display: its options, the table of one request, the
+// CSV of a batch, and the exit status of each.
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run Start(const QStringList& arguments, const QString& lang, const QByteArray& input)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LANGUAGE"})
+        environment.remove(name);
+    environment.insert("LANG", lang);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(OSC_PROGRAM, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(20000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString Usage = "Usage: oblique-shock-calculator [--output beta|theta|m1]";
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Answers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // the whole of stdout, or a part of it after "…"
+        QTest::addColumn<QString>("err"); // likewise for stderr
+
+        const QString c = "C.UTF-8";
+        const QString table = "M1     2\nθ      10\nβ      39.3139\nMn1    1.26714\n"
+                              "Mn2    0.80319\nM2     1.64052\np2/p1  1.70658\nT2/T1  1.17015\n";
+        const QString untouched = "Mn1    1\nMn2    1\nM2     1\np2/p1  1\nT2/T1  1\n";
+
+        // What every program answers.
+        QTest::newRow("help") << QStringList{"--help"} << c << QByteArray() << 0
+                              << "…--output <beta|theta|m1>"
+                              << "";
+        QTest::newRow("help_names_the_batch")
+            << QStringList{"-h"} << c << QByteArray() << 0 << "…--batch"
+            << "";
+        QTest::newRow("version") << QStringList{"--version"} << c << QByteArray() << 0
+                                 << "oblique-shock-calculator " OSC_VERSION "\n"
+                                 << "";
+        QTest::newRow("version_short") << QStringList{"-v"} << c << QByteArray() << 0
+                                       << "oblique-shock-calculator " OSC_VERSION "\n"
+                                       << "";
+
+        // A wrong command line: the reason, the usage line, status 2.
+        QTest::newRow("unknown_option") << QStringList{"--bogus"} << c << QByteArray() << 2 << ""
+                                        << "…Unknown option 'bogus'.\n" + Usage;
+        QTest::newRow("bad_output")
+            << QStringList{"--output", "gamma", "--m1", "2"} << c << QByteArray() << 2 << ""
+            << "…bad value 'gamma' for --output: expected beta, theta or m1\n" + Usage;
+        QTest::newRow("missing_value")
+            << QStringList{"--output", "beta", "--m1"} << c << QByteArray() << 2 << ""
+            << "…Missing value after '--m1'.\n" + Usage;
+        QTest::newRow("positional_argument")
+            << QStringList{"--output", "beta", "2"} << c << QByteArray() << 2 << ""
+            << "…unexpected argument '2'\n" + Usage;
+        QTest::newRow("batch_with_a_request")
+            << QStringList{"--batch", "--m1", "2"} << c << QByteArray() << 2 << ""
+            << "…takes no --m1\n" + Usage;
+        QTest::newRow("toolkit_option_beside_a_request")
+            << QStringList{"-platform", "offscreen", "--output", "beta"} << c << QByteArray() << 2
+            << ""
+            << "…-platform is an option of the window, which opens without the calculator's "
+               "options\n" +
+                   Usage;
+        QTest::newRow("single_dash_word_is_one_option")
+            << QStringList{"-bogus"} << c << QByteArray() << 2 << ""
+            << "…Unknown option 'bogus'.\n" + Usage;
+
+        // Only the toolkit's options, or none: the window, which has no display here.
+        QTest::newRow("no_arguments_is_the_window") << QStringList{} << c << QByteArray() << 1 << ""
+                                                    << "…no display found";
+        QTest::newRow("toolkit_options_are_the_window")
+            << QStringList{"-style", "fusion", "--reverse", "-qwindowtitle=x"} << c << QByteArray()
+            << 1 << ""
+            << "…no display found";
+
+        // One request: the table on stdout, the messages on stderr, the outcome in the status.
+        QTest::newRow("beta_weak_solved")
+            << QStringList{"--output", "beta", "--m1", "2", "--theta", "10"} << c << QByteArray()
+            << 0 << table << "";
+        QTest::newRow("beta_strong_solved")
+            << QStringList{"--output", "beta", "--strong", "--m1", "2", "--theta", "10"} << c
+            << QByteArray() << 0 << "…β      83.7001\n"
+            << "";
+        QTest::newRow("detached") << QStringList{"--output", "beta", "--m1", "2", "--theta", "30"}
+                                  << c << QByteArray() << 4
+                                  << "M1     2\nθ      30\nβ      \n" + untouched
+                                  << "Teta > TetaMax\n";
+        QTest::newRow("refused") << QStringList{"--output", "theta", "--beta", "40"} << c
+                                 << QByteArray() << 3
+                                 << "M1      \nθ       \nβ      40\n" + untouched
+                                 << "M1 must be greater then 1\n";
+        QTest::newRow("no_output_chosen")
+            << QStringList{"--m1", "2", "--theta", "10"} << c << QByteArray() << 3
+            << "M1     2\nθ      10\nβ      \n" + untouched << "Choose an output option\n";
+        QTest::newRow("failed_at_the_chart")
+            << QStringList{"--output", "m1", "--theta", "10", "--beta", "-3e78"} << c
+            << QByteArray() << 5 << "M1     1.6058\nθ      10\nβ      -3e78\n" + untouched
+            << "Arithmetic overflow\n";
+        QTest::newRow("german_locale_reads_and_writes_comma")
+            << QStringList{"--output", "beta", "--m1", "2,5", "--theta", "10"} << "de_DE.UTF-8"
+            << QByteArray() << 0
+            << "M1     2,5\nθ      10\nβ      31,8506\nMn1    1,31927\nMn2    0,77636\n"
+               "M2     2,08593\np2/p1  1,86387\nT2/T1  1,20307\n"
+            << "";
+
+        // Many requests: CSV in, CSV out, "." whatever the locale.
+        QTest::newRow("batch")
+            << QStringList{"--batch"} << "de_DE.UTF-8"
+            << QByteArray("output,M1,Teta,Beta,branch\r\nBeta,\"2,5\",10,,weak\r\nBeta,2.5,30,,"
+                          "strong\r\nM1,,10,-3e78,weak\r\nTeta\r\n")
+            << 0
+            << "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n"
+               "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+               "Beta,2.5,30,,strong,,,,,,detached,Teta > TetaMax\n"
+               "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow\n"
+               ",,,,,,,,,,refused,\"line 5: 1 field, expected 5\"\n"
+            << "";
+        QTest::newRow("batch_bad_header")
+            << QStringList{"--batch"} << c << QByteArray("M1,Teta\n2,10\n") << 2 << ""
+            << "oblique-shock-calculator: line 1: the header is \"M1,Teta\", expected "
+               "output,M1,Teta,Beta,branch\n";
+    }
+
+    void Answers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, lang);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+
+        const Run run = Start(arguments, lang, input);
+        QCOMPARE(run.status, status);
+        const auto matches = [](const QString& actual, const QString& expected) {
+            return expected.startsWith("…") ? actual.contains(expected.mid(1)) : actual == expected;
+        };
+        QVERIFY2(matches(run.out, out), qPrintable("stdout: " + run.out));
+        QVERIFY2(matches(run.err, err), qPrintable("stderr: " + run.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"
