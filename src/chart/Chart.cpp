@@ -4,9 +4,12 @@
 #include "physics/ArithmeticFault.h"
 #include "physics/ObliqueShock.h"
 
+#include <array>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -18,6 +21,48 @@ float Narrow(double value)
     if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     return static_cast<float>(value);
+}
+
+// The points of the curves for M = 1.1 … 3.0, which do not depend on the request: for each
+// curve its Mach angle on the β axis, then the 21 samples up to the normal shock. A step without
+// a result ends the list, and drawing the curves stops there with that fault.
+struct CurvePoints {
+    static constexpr int Samples = 20;
+    static constexpr int PointsPerCurve = Samples + 2;
+
+    std::vector<std::array<float, 2>> points;
+    std::exception_ptr fault;
+
+    explicit CurvePoints(const FormState& state)
+    {
+        points.reserve(20 * PointsPerCurve);
+        try {
+            for (int k = 11; k <= 30; ++k) {
+                const double M = k / 10.0;
+                const double mu = MachAngleBySquareRoot(M);
+                const double step = (state.Pi / 2.0 - mu) / Samples;
+                points.push_back({Narrow(mu / state.DegToRad), 0});
+                for (int i = 0; i <= Samples; ++i) {
+                    // The last sample is the normal shock, exactly at 90°.
+                    const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
+                    const float x = Narrow(beta / state.DegToRad);
+                    points.push_back({x, Narrow(-Deflection(M, beta, 1.4) / state.DegToRad)});
+                }
+            }
+        } catch (const ArithmeticFault&) {
+            fault = std::current_exception();
+        }
+    }
+};
+
+// The points for the form state every window starts with are computed once.
+const CurvePoints& PointsFor(const FormState& state, std::optional<CurvePoints>& other)
+{
+    static const FormState initial;
+    static const CurvePoints initialPoints(initial);
+    if (state.Pi == initial.Pi && state.DegToRad == initial.DegToRad)
+        return initialPoints;
+    return other.emplace(state);
 }
 
 } // namespace
@@ -33,21 +78,20 @@ void grafik(ControlModel& form, const FormState& state, double M1)
     surface.DrawLine(0, 0, 0, -34, std::nullopt);
     surface.DrawLine(0, 0, 95, 0, std::nullopt);
 
-    constexpr int Samples = 20;
-    for (int k = 11; k <= 30; ++k) {
-        const double M = k / 10.0;
-        const double mu = MachAngleBySquareRoot(M);
-        const double step = (state.Pi / 2.0 - mu) / Samples;
-        const Rgb colour = std::fabs(M - M1) < 0.1 ? chart::Red : chart::Blue;
-
-        surface.SetPoint(Narrow(mu / state.DegToRad), 0, std::nullopt);
-        for (int i = 0; i <= Samples; ++i) {
-            // The last sample is the normal shock, exactly at 90°.
-            const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
-            surface.DrawLineTo(Narrow(beta / state.DegToRad),
-                               Narrow(-Deflection(M, beta, 1.4) / state.DegToRad), colour);
+    std::optional<CurvePoints> other;
+    const CurvePoints& curves = PointsFor(state, other);
+    for (std::size_t n = 0; n < curves.points.size(); ++n) {
+        const auto [x, y] = curves.points[n];
+        const std::size_t sample = n % CurvePoints::PointsPerCurve;
+        if (sample == 0) {
+            surface.SetPoint(x, y, std::nullopt);
+        } else {
+            const double M = static_cast<double>(11 + n / CurvePoints::PointsPerCurve) / 10.0;
+            surface.DrawLineTo(x, y, std::fabs(M - M1) < 0.1 ? chart::Red : chart::Blue);
         }
     }
+    if (curves.fault)
+        std::rethrow_exception(curves.fault);
 }
 
 void MarkSolution(ControlModel& form, double Beta, double Teta)

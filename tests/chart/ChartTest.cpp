@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <set>
 #include <string>
@@ -131,6 +132,35 @@ TEST(Grafik, CurvesWithinATenthOfM1AreRed)
             if (!c.red.contains(k)) {
                 EXPECT_EQ(drawn.Curve(k)[1].colour, chart::Blue);
             }
+        }
+    }
+}
+
+// The curves are computed once for the form state every window starts with; any other state's
+// curves are computed for it, and a step without a result stops the drawing where it comes.
+TEST(Grafik, AStepWithoutAResultStopsTheCurvesThere)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* name;
+        double Pi;
+        double DegToRad;
+        std::size_t callsBeforeFault;
+    };
+    for (const Case& c : {Case{"no degrees", 4.0 * std::atan(1.0), nan, ChartAxisCalls},
+                          Case{"no pi", nan, 4.0 * std::atan(1.0) / 180.0, ChartAxisCalls + 1}}) {
+        for (int repeat = 0; repeat < 2; ++repeat) {
+            RecordingForm form;
+            FormState state;
+            state.Pi = c.Pi;
+            state.DegToRad = c.DegToRad;
+            try {
+                grafik(form, state, 2.0);
+                ADD_FAILURE() << c.name << ": no fault";
+            } catch (const ArithmeticFault& fault) {
+                EXPECT_EQ(fault.FaultKind(), ArithmeticFault::Kind::Overflow) << c.name;
+            }
+            EXPECT_EQ(form.surface.calls.size(), c.callsBeforeFault) << c.name;
         }
     }
 }
