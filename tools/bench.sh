@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the optimised benchmarks and runs them: the calculation without a window, then the
+# Builds the optimised benchmarks and runs them: the calculation without a window, the batch of
+# the shell, then the
 # real window on the offscreen platform (set QT_QPA_PLATFORM to measure another).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 cmake --workflow --preset bench
 build/bench/bench/calc-bench
+build/bench/bench/shell-bench
 build/bench/bench/window-bench
