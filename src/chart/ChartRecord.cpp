@@ -27,13 +27,15 @@ void ChartRecord::Replay(ChartSurface& surface) const
 
 void ChartRecord::Clear()
 {
-    m_shown.Clear();
+    if (m_shown)
+        m_shown->Clear();
     m_calls.clear();
 }
 
 void ChartRecord::SetScale(float left, float top, float right, float bottom)
 {
-    m_shown.SetScale(left, top, right, bottom);
+    if (m_shown)
+        m_shown->SetScale(left, top, right, bottom);
     const Call scale{Operation::SetScale, left, top, right, bottom, std::nullopt};
     if (m_calls.empty())
         m_scale = scale;
@@ -43,24 +45,28 @@ void ChartRecord::SetScale(float left, float top, float right, float bottom)
 
 void ChartRecord::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
-    m_shown.DrawLine(x1, y1, x2, y2, colour);
+    if (m_shown)
+        m_shown->DrawLine(x1, y1, x2, y2, colour);
     m_calls.push_back({Operation::DrawLine, x1, y1, x2, y2, colour});
 }
 
 void ChartRecord::DrawLineTo(float x, float y, Rgb colour)
 {
-    m_shown.DrawLineTo(x, y, colour);
+    if (m_shown)
+        m_shown->DrawLineTo(x, y, colour);
     m_calls.push_back({Operation::DrawLineTo, x, y, 0, 0, colour});
 }
 
 void ChartRecord::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
-    m_shown.SetPoint(x, y, colour);
+    if (m_shown)
+        m_shown->SetPoint(x, y, colour);
     m_calls.push_back({Operation::SetPoint, x, y, 0, 0, colour});
 }
 
 void ChartRecord::DrawCircle(float x, float y, float radius, Rgb colour)
 {
-    m_shown.DrawCircle(x, y, radius, colour);
+    if (m_shown)
+        m_shown->DrawCircle(x, y, radius, colour);
     m_calls.push_back({Operation::DrawCircle, x, y, radius, 0, colour});
 }

@@ -6,11 +6,12 @@
 #include <vector>
 
 // The chart area's drawing since it was last cleared: every call is passed on to the surface
-// that shows it and kept, so that the same chart can be drawn again, call for call, on another
-// surface (a figure saved to a file).
+// that shows it, if any, and kept, so that the same chart can be drawn again, call for call, on
+// another surface (a figure saved to a file).
 class ChartRecord : public ChartSurface {
 public:
-    explicit ChartRecord(ChartSurface& shown) : m_shown(shown) {}
+    ChartRecord() = default;
+    explicit ChartRecord(ChartSurface& shown) : m_shown(&shown) {}
 
     // Whether nothing has been drawn since the area was last cleared.
     bool Empty() const { return m_calls.empty(); }
@@ -32,7 +33,7 @@ private:
         std::optional<Rgb> colour;
     };
 
-    ChartSurface& m_shown;
+    ChartSurface* m_shown = nullptr;
     std::optional<Call> m_scale; // the scale outlives a Clear
     std::vector<Call> m_calls;
 };

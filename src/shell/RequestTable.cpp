@@ -43,7 +43,11 @@ std::string RequestTable(const ShellAnswer& answer)
 int RunOneRequest(const ShellRequest& request, const std::string& decimalSeparator, std::FILE* out,
                   std::FILE* errors, ChartSurface* chart)
 {
-    const ShellAnswer answer = Answer(request, decimalSeparator, chart);
+    return PrintAnswer(Answer(request, decimalSeparator, chart), out, errors);
+}
+
+int PrintAnswer(const ShellAnswer& answer, std::FILE* out, std::FILE* errors)
+{
     const std::string table = RequestTable(answer);
     std::fwrite(table.data(), 1, table.size(), out);
     std::fflush(out);

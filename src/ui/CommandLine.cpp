@@ -1,14 +1,20 @@
 #include "ui/CommandLine.h"
 
+#include "chart/ChartRecord.h"
+#include "reactions/ChartDescription.h"
 #include "shell/Batch.h"
 #include "shell/RequestTable.h"
+#include "ui/ChartFigure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <array>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -57,11 +63,23 @@ void Print(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// Whether the arguments ask for a chart file, which is drawn with fonts and so needs the GUI
+// application, on the offscreen platform.
+bool WantsChartFile(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--chart", 7) == 0 || std::strncmp(argv[i], "-chart", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
 int UsageError(const QString& reason)
 {
     Print(stderr, "oblique-shock-calculator: " + reason + "\n" +
                       "Usage: oblique-shock-calculator [--output beta|theta|m1] [--m1 TEXT] "
-                      "[--theta TEXT] [--beta TEXT] [--strong] | --batch < requests.csv\n"
+                      "[--theta TEXT] [--beta TEXT] [--strong] [--chart FILE] | --batch < "
+                      "requests.csv\n"
                       "Try 'oblique-shock-calculator --help' for more information.\n");
     return 2;
 }
@@ -86,8 +104,21 @@ bool WantsShell(int argc, char* argv[])
 
 int RunFromShell(int argc, char* argv[])
 {
-    // No window: the core application needs no display.
-    QCoreApplication app(argc, argv);
+    // No window: the core application needs no display. A chart file needs fonts, which the GUI
+    // application finds on the offscreen platform, also without a display.
+    // The shell's stderr carries the calculator's messages alone: the toolkit's notes (about a
+    // runtime folder, say) are not for a script to read.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg)
+            Print(stderr, "oblique-shock-calculator: " + text + "\n");
+    });
+    std::unique_ptr<QCoreApplication> app;
+    if (WantsChartFile(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("oblique-shock-calculator");
     QCoreApplication::setApplicationVersion(OSC_VERSION);
 
@@ -111,7 +142,10 @@ int RunFromShell(int argc, char* argv[])
     const QCommandLineOption batch(
         "batch", "Read requests as CSV (output,M1,Teta,Beta,branch) from stdin and write the "
                  "answers as CSV on stdout.");
-    parser.addOptions({output, m1, theta, beta, strong, batch});
+    const QCommandLineOption chartFile(
+        "chart", "Also write the chart as a figure: PNG, SVG or PDF by the file's extension.",
+        "FILE");
+    parser.addOptions({output, m1, theta, beta, strong, chartFile, batch});
 
     for (int i = 1; i < argc; ++i) {
         if (ToolkitOption(argv[i]) != Toolkit::Not)
@@ -134,7 +168,7 @@ int RunFromShell(int argc, char* argv[])
         return UsageError("unexpected argument '" + parser.positionalArguments().first() + "'");
 
     if (parser.isSet(batch)) {
-        for (const QCommandLineOption& option : {output, m1, theta, beta, strong}) {
+        for (const QCommandLineOption& option : {output, m1, theta, beta, strong, chartFile}) {
             if (parser.isSet(option))
                 return UsageError("--batch reads its requests from stdin and takes no --" +
                                   option.names().first());
@@ -162,6 +196,30 @@ int RunFromShell(int argc, char* argv[])
         request.Teta = parser.value(theta).toStdString();
     if (parser.isSet(beta))
         request.Beta = parser.value(beta).toStdString();
+    if (parser.isSet(chartFile) && !FigureFormatOf(parser.value(chartFile)))
+        return UsageError("bad value '" + parser.value(chartFile) +
+                          "' for --chart: the file name must end in .png, .svg or .pdf");
+
     // The window writes numbers in the separator of the user's locale; so does its table here.
-    return RunOneRequest(request, QLocale::system().decimalPoint().toStdString(), stdout, stderr);
+    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    if (!parser.isSet(chartFile))
+        return RunOneRequest(request, separator, stdout, stderr);
+
+    ChartRecord chart;
+    const ShellAnswer answer = Answer(request, separator, &chart);
+    const int status = PrintAnswer(answer, stdout, stderr);
+    const QString path = parser.value(chartFile);
+    if (!answer.outcome.chartRedrawn || chart.Empty()) {
+        Print(stderr, "oblique-shock-calculator: no chart written to " + path +
+                          ": the request drew none\n");
+        return status;
+    }
+    const std::string caption = ChartDescription(answer.outcome, separator).value_or("θ–β chart");
+    if (const auto failure =
+            SaveChartFigure(chart, WindowFigureLayout(), QString::fromStdString(caption), path)) {
+        Print(stderr, "oblique-shock-calculator: the chart could not be saved to " + path + ": " +
+                          *failure + "\n");
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -1,7 +1,11 @@
 // The program started from a shell without a display: its options, the table of one request, the
 // CSV of a batch, and the exit status of each.
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <utility>
 
 namespace {
 
@@ -145,6 +149,40 @@ private slots:
             << QStringList{"--batch"} << c << QByteArray("M1,Teta\n2,10\n") << 2 << ""
             << "oblique-shock-calculator: line 1: the header is \"M1,Teta\", expected "
                "output,M1,Teta,Beta,branch\n";
+    }
+
+    void ChartFiles()
+    {
+        QTemporaryDir folder;
+        const QStringList solved{"--output", "beta", "--m1", "2", "--theta", "10", "--chart"};
+        for (const auto& [name, start] : {std::pair<QString, QByteArray>{"c.png", "\x89PNG"},
+                                          {"c.svg", "<?xml"},
+                                          {"c.pdf", "%PDF"}}) {
+            const Run run = Start(solved + QStringList{folder.filePath(name)}, "C.UTF-8", {});
+            QCOMPARE(run.status, 0);
+            QCOMPARE(run.err, QString());
+            QFile file(folder.filePath(name));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            QVERIFY2(file.readAll().startsWith(start), qPrintable(name));
+        }
+
+        // A request that draws no chart writes none and says so; the status stays its own.
+        const Run refused = Start(
+            {"--output", "beta", "--m1", "1", "--chart", folder.filePath("r.png")}, "C.UTF-8", {});
+        QCOMPARE(refused.status, 3);
+        QVERIFY2(refused.err.endsWith(": the request drew none\n"), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(folder.filePath("r.png")));
+
+        // A file that cannot be written: the reason, and status 1 for a solved request.
+        const Run failed =
+            Start(solved + QStringList{folder.filePath("none/c.png")}, "C.UTF-8", {});
+        QCOMPARE(failed.status, 1);
+        QVERIFY2(failed.err.contains("the chart could not be saved to"), qPrintable(failed.err));
+
+        const Run unknown = Start(solved + QStringList{"c.gif"}, "C.UTF-8", {});
+        QCOMPARE(unknown.status, 2);
+        QVERIFY2(unknown.err.contains("the file name must end in .png, .svg or .pdf\n" + Usage),
+                 qPrintable(unknown.err));
     }
 
     void Answers()
