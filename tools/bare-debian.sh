@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian package on a bare Debian 12 (debootstrap minbase, in a chroot reset from a
 # pristine copy on every run), shows which fonts apt pulled in and what fontconfig resolves there,
-# starts the program on a host Xvfb and saves build/bare-main.png and, after a click on the
+# runs it from a shell without a display (--version, one request, a --batch line), starts the
+# program on a host Xvfb and saves build/bare-main.png and, after a click on the
 # calculate button, build/bare-message.png:
 # tools/bare-debian.sh [package.deb] [chroot folder]
 #   (defaults: the newest build/release/oblique-shock-calculator_*.deb, /work/bare-debian)
@@ -165,6 +166,15 @@ if [ -n "$fc_match" ]; then
     done
     rm -rf "$dir/tmp/fc-match" "$dir/tmp/fc-probe-cache"
 fi
+
+# From a shell, without any display: the version, one request and a batch line.
+echo "== From a shell, without a display"
+in_chroot /usr/bin/oblique-shock-calculator --version
+in_chroot /usr/bin/oblique-shock-calculator --output beta --m1 2 --theta 10
+printf 'output,M1,Teta,Beta,branch\nBeta,2,10,,weak\n' |
+    in_chroot /usr/bin/oblique-shock-calculator --batch | tee "$dir/tmp/batch.csv"
+grep -q '^Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,$' \
+    "$dir/tmp/batch.csv" || { echo "The batch line was not answered as the window answers it" >&2; exit 1; }
 
 # A host X server the chroot reaches through the bind-mounted socket folder.
 display=""

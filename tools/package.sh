@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the release and its Debian package: build/release/oblique-shock-calculator_*.deb.
+# Builds the release and its Debian package, build/release/oblique-shock-calculator_*.deb, and
+# checks it with lintian, which must report no error and no warning.
 # Install it with: sudo apt-get install ./build/release/oblique-shock-calculator_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,5 +17,7 @@ for deb in build/release/*.deb; do
     tree="$trees/$(basename "$deb" .deb)"
     dpkg-deb -x "$deb" "$tree"
     appstreamcli validate-tree --no-net --explain --pedantic --strict "$tree"
+    # Debian's own checks: no error and no warning.
+    lintian --fail-on error,warning "$deb"
 done
 ls build/release/*.deb
