@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 
 #include <QApplication>
+#include <QIcon>
 
 void SetUpApplication()
 {
@@ -20,4 +21,8 @@ void SetUpApplication()
     // The dialog font for every window and message box, whatever face the machine's default
     // happens to be (a bare system may resolve it to a typewriter face).
     QApplication::setFont(DialogFont());
+    // The program's icon in both windows' title bars and task switchers: from the installed icon
+    // theme, or else the drawing built into the program.
+    QApplication::setWindowIcon(QIcon::fromTheme("oblique-shock-calculator",
+                                                 QIcon(":/icons/oblique-shock-calculator.svg")));
 }

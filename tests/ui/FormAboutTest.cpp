@@ -20,6 +20,18 @@ private slots:
         QVERIFY(Window()->AboutWindow()->isVisible());
     }
 
+    void BothWindowsShowTheProgramsIcon()
+    {
+        Window()->findChild<QAction*>("Mn_About")->trigger();
+        for (QWidget* window :
+             {static_cast<QWidget*>(Window()), static_cast<QWidget*>(Window()->AboutWindow())}) {
+            // Drawn from the program's own SVG where no icon theme has it, as offscreen.
+            const QImage icon = window->windowIcon().pixmap(32).toImage();
+            QVERIFY2(!icon.isNull(), qPrintable(window->objectName()));
+            QCOMPARE(icon.pixelColor(16, 16).alpha(), 255);
+        }
+    }
+
     void AboutOpensOnceModelessAndWithoutOwner()
     {
         auto* about = Window()->findChild<QAction*>("Mn_About");
