@@ -54,6 +54,9 @@ QPainter& ImageSurface::Painter()
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setPen(Qt::NoPen);
+        // The whole image as an explicit rectangular clip: it clips nothing more, but with it
+        // the cosmetic line rasteriser writes pixels directly instead of as clipped spans.
+        m_painter->setClipRect(QRectF(QPointF(0, 0), m_image.deviceIndependentSize()));
     }
     return *m_painter;
 }
