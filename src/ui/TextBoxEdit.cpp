@@ -16,6 +16,9 @@ constexpr int HorizontalMargin = 2;
 TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
+    // The classic style's panel fills the inside and draws a two-pixel border, so the box
+    // covers every pixel of its rectangle: nothing beneath it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     connect(this, &QLineEdit::textChanged, this, &TextBoxEdit::UpdateHints);
 }
 
