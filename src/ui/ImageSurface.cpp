@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -34,6 +35,7 @@ ImageSurface::~ImageSurface() = default;
 
 const QImage& ImageSurface::Image()
 {
+    DrawKept();
     DrawPendingPolyline();
     FinishPainting();
     m_changeReported = false;
@@ -85,12 +87,97 @@ void ImageSurface::DrawPendingPolyline()
     m_polyline.clear();
 }
 
+bool ImageSurface::ContinuesPolyline(const Shapes& shapes, std::size_t index)
+{
+    return index > 0 && index < shapes.size() && shapes[index].kind == Shape::Kind::LineTo &&
+           shapes[index - 1].kind == Shape::Kind::LineTo &&
+           shapes[index].colour == shapes[index - 1].colour;
+}
+
+void ImageSurface::DrawKept()
+{
+    if (m_fresh) {
+        m_fresh = false;
+        FinishPainting();
+        std::size_t from = 0;
+        const std::size_t kept = m_startShapes.size();
+        if (kept > 0 && kept <= m_shapes.size() &&
+            std::equal(m_startShapes.begin(), m_startShapes.end(), m_shapes.begin()) &&
+            !ContinuesPolyline(m_shapes, kept)) {
+            std::memcpy(m_image.bits(), m_start.constBits(), m_image.sizeInBytes());
+            from = kept;
+        } else {
+            m_image.fill(m_background);
+        }
+        // What this drawing shares with the one before is likely to begin the next one too:
+        // the image after it is kept, ending where a polyline ends anyway.
+        std::size_t shared =
+            std::mismatch(m_shapes.begin(), m_shapes.end(), m_previous.begin(), m_previous.end())
+                .first -
+            m_shapes.begin();
+        while (shared > from && ContinuesPolyline(m_shapes, shared))
+            --shared;
+        if (shared > from) {
+            for (std::size_t i = from; i < shared; ++i)
+                Draw(m_shapes[i]);
+            DrawPendingPolyline();
+            FinishPainting();
+            if (m_start.size() != m_image.size())
+                m_start = QImage(m_image.size(), m_image.format());
+            std::memcpy(m_start.bits(), m_image.constBits(), m_image.sizeInBytes());
+            m_startShapes.assign(m_shapes.begin(), m_shapes.begin() + std::ptrdiff_t(shared));
+            from = shared;
+        }
+        m_drawn = from;
+    }
+    for (; m_drawn < m_shapes.size(); ++m_drawn)
+        Draw(m_shapes[m_drawn]);
+}
+
+void ImageSurface::Draw(const Shape& shape)
+{
+    const QColor colour(shape.colour);
+    switch (shape.kind) {
+    case Shape::Kind::Line:
+        DrawPendingPolyline();
+        Painter(colour).drawLine(QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2));
+        break;
+    case Shape::Kind::LineTo:
+        if (m_polyline.isEmpty() || colour != m_polylineColour) {
+            DrawPendingPolyline();
+            m_polyline << QPointF(shape.x1, shape.y1);
+            m_polylineColour = colour;
+        }
+        m_polyline << QPointF(shape.x2, shape.y2);
+        break;
+    case Shape::Kind::Point:
+        DrawPendingPolyline();
+        Painter().fillRect(QRectF(std::floor(shape.x2), std::floor(shape.y2), 1, 1), colour);
+        break;
+    case Shape::Kind::Circle:
+        DrawPendingPolyline();
+        Painter(colour).drawEllipse(QPointF(shape.x2, shape.y2), shape.x1, shape.x1);
+        break;
+    }
+}
+
+void ImageSurface::Keep(const Shape& shape)
+{
+    Changed();
+    m_shapes.push_back(shape);
+}
+
 void ImageSurface::Clear()
 {
     Changed();
     m_polyline.clear();
     FinishPainting();
-    m_image.fill(m_background);
+    // A clear after a clear keeps the drawing before both as the one to compare with.
+    if (!m_shapes.empty())
+        m_previous.swap(m_shapes);
+    m_shapes.clear();
+    m_drawn = 0;
+    m_fresh = true;
 }
 
 void ImageSurface::SetScale(float left, float top, float right, float bottom)
@@ -108,47 +195,37 @@ QPointF ImageSurface::ToPixels(float x, float y) const
             Bounded((qreal(y) - m_top) * area.height() / (qreal(m_bottom) - m_top))};
 }
 
-QColor ImageSurface::ColourOr(std::optional<Rgb> colour) const
+QRgb ImageSurface::ColourOr(std::optional<Rgb> colour) const
 {
-    return colour ? ToQColor(*colour) : m_foreground;
+    return colour ? ToQColor(*colour).rgb() : m_foreground;
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
-    Changed();
-    DrawPendingPolyline();
+    const QPointF from = ToPixels(x1, y1);
     m_current = ToPixels(x2, y2);
-    Painter(ColourOr(colour)).drawLine(ToPixels(x1, y1), m_current);
+    Keep({Shape::Kind::Line, ColourOr(colour), from.x(), from.y(), m_current.x(), m_current.y()});
 }
 
 void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 {
-    Changed();
-    const QColor qcolour = ColourOr(colour);
-    if (m_polyline.isEmpty() || qcolour != m_polylineColour) {
-        DrawPendingPolyline();
-        m_polyline << m_current;
-        m_polylineColour = qcolour;
-    }
+    const QPointF from = m_current;
     m_current = ToPixels(x, y);
-    m_polyline << m_current;
+    Keep({Shape::Kind::LineTo, ColourOr(colour), from.x(), from.y(), m_current.x(),
+          m_current.y()});
 }
 
 void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
-    Changed();
-    DrawPendingPolyline();
     m_current = ToPixels(x, y);
-    Painter().fillRect(QRectF(std::floor(m_current.x()), std::floor(m_current.y()), 1, 1),
-                       ColourOr(colour));
+    Keep({Shape::Kind::Point, ColourOr(colour), 0, 0, m_current.x(), m_current.y()});
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
 {
-    Changed();
-    DrawPendingPolyline();
     // Round on screen: the radius is measured on the horizontal scale for both directions.
     const qreal pixels = Bounded(qreal(radius) * m_image.deviceIndependentSize().width() /
                                  (qreal(m_right) - m_left));
-    Painter(ColourOr(colour)).drawEllipse(ToPixels(x, y), std::abs(pixels), std::abs(pixels));
+    const QPointF centre = ToPixels(x, y);
+    Keep({Shape::Kind::Circle, ColourOr(colour), std::abs(pixels), 0, centre.x(), centre.y()});
 }

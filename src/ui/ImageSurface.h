@@ -10,14 +10,18 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
 // The chart's drawing surface on an image that keeps what was drawn, so that the picture area
 // can repaint itself at any time by copying it. The image has the device pixels of the area,
-// so that lines stay one pixel wide and crisp on a high-dpi screen. One painter serves a whole
-// run of drawing calls, and consecutive lines from the current point in one colour are drawn
-// as one polyline; reading the image finishes both.
+// so that lines stay one pixel wide and crisp on a high-dpi screen.
+//
+// Drawing calls are kept as lines, points and circles in device pixels and drawn when the
+// image is read, with one painter, consecutive lines from the current point in one colour as
+// one polyline. A drawing that begins with the same calls as the one before it (the same
+// curves, a new solution marked) starts from a copy of the image as it was after those calls.
 class ImageSurface : public ChartSurface {
 public:
     // `changed` is called when the drawing first changes after the image was last read, so that
@@ -28,7 +32,7 @@ public:
     ImageSurface(const ImageSurface&) = delete;
     ImageSurface& operator=(const ImageSurface&) = delete;
 
-    // What has been drawn, with every pending line drawn first.
+    // What has been drawn, with every kept call drawn first.
     const QImage& Image();
 
     void Clear() override;
@@ -39,8 +43,23 @@ public:
     void DrawCircle(float x, float y, float radius, Rgb colour) override;
 
 private:
+    // One drawing call in device-independent pixels. A line from the current point keeps that
+    // point as its start; a circle keeps its centre as its end and its radius in `x1`.
+    struct Shape {
+        enum class Kind : unsigned char { Line, LineTo, Point, Circle };
+        Kind kind;
+        QRgb colour;
+        qreal x1, y1, x2, y2;
+        bool operator==(const Shape&) const = default;
+    };
+    using Shapes = std::vector<Shape>;
+
     QPointF ToPixels(float x, float y) const;
-    QColor ColourOr(std::optional<Rgb> colour) const;
+    QRgb ColourOr(std::optional<Rgb> colour) const;
+    void Keep(const Shape& shape);
+    static bool ContinuesPolyline(const Shapes& shapes, std::size_t index);
+    void DrawKept();
+    void Draw(const Shape& shape);
     QPainter& Painter();
     QPainter& Painter(QColor colour);
     void DrawPendingPolyline();
@@ -50,13 +69,19 @@ private:
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
     QColor m_background;
-    QColor m_foreground = Qt::black;
+    QRgb m_foreground = qRgb(0, 0, 0);
     float m_left = 0;
     float m_top = 0;
     float m_right = 1;
     float m_bottom = 1;
     QPointF m_current;
-    QPolygonF m_polyline; // points of DrawLineTo calls not drawn yet
+    Shapes m_shapes;          // since the last Clear
+    std::size_t m_drawn = 0;  // of m_shapes, on m_image
+    bool m_fresh = false;     // m_image is not yet drawn on since the last Clear
+    Shapes m_previous;        // the drawing before the last Clear
+    Shapes m_startShapes;     // what m_start holds, drawn on the background
+    QImage m_start;
+    QPolygonF m_polyline;     // points of lines from the current point not drawn yet
     QColor m_polylineColour;
     std::function<void()> m_changed;
     bool m_changeReported = false;

@@ -1,9 +1,11 @@
 #include "ui/ImageSurface.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <limits>
 #include <memory>
+#include <vector>
 
 class ImageSurfaceTest : public QObject {
     Q_OBJECT
@@ -84,6 +86,69 @@ private slots:
         QCOMPARE(surface.Image().size(), QSize(220, 80));
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         QCOMPARE(surface.Image().pixelColor(120, 70), QColor(Qt::black));
+    }
+
+    // Drawings that share their first calls with earlier ones, in every way of sharing (a
+    // polyline cut anywhere, a colour changed, calls added or left out, the image read midway),
+    // look exactly as the same calls drawn on a fresh surface.
+    void DrawingThatBeginsAsBeforeLooksAsDrawnAfresh()
+    {
+        struct Call {
+            int kind;
+            float x, y;
+            bool red;
+            bool read; // the image is read after the call
+        };
+        const auto draw = [](ImageSurface& surface, const std::vector<Call>& calls) {
+            surface.Clear();
+            surface.SetPoint(-10, 5, std::nullopt); // the same current point on both surfaces
+            for (const Call& call : calls) {
+                const Rgb colour = call.red ? red : Rgb{0, 0, 255};
+                switch (call.kind) {
+                case 0:
+                    surface.DrawLineTo(call.x, call.y, colour);
+                    break;
+                case 1:
+                    surface.SetPoint(call.x, call.y, std::nullopt);
+                    break;
+                case 2:
+                    surface.DrawLine(call.y, call.x, call.x, call.y, colour);
+                    break;
+                default:
+                    surface.DrawCircle(call.x, call.y, 2.5f, colour);
+                    break;
+                }
+                if (call.read)
+                    surface.Image();
+            }
+        };
+        QRandomGenerator random(20240611);
+        const auto randomCall = [&random] {
+            const int kind = random.bounded(10);
+            return Call{kind < 7 ? 0 : kind - 6, float(random.bounded(-12.0) + 98),
+                        float(-random.bounded(40.0) + 4), random.bounded(4) == 0,
+                        random.bounded(40) == 0};
+        };
+        const auto persistent = Chart();
+        std::vector<Call> calls;
+        for (int round = 0; round < 300; ++round) {
+            // Keep a prefix of the last drawing, then change or add some calls.
+            calls.resize(random.bounded(int(calls.size()) + 1));
+            if (!calls.empty() && random.bounded(2) == 0)
+                calls.back().red = !calls.back().red;
+            if (!calls.empty() && random.bounded(3) == 0) {
+                Call more = randomCall();
+                more.kind = 0;
+                more.red = calls.back().red; // a polyline that goes on where the last one ended
+                calls.push_back(more);
+            }
+            for (int added = random.bounded(30); added > 0; --added)
+                calls.push_back(randomCall());
+            draw(*persistent, calls);
+            const auto fresh = Chart();
+            draw(*fresh, calls);
+            QCOMPARE(persistent->Image(), fresh->Image());
+        }
     }
 };
 
