@@ -90,6 +90,7 @@ void Form1::ConnectEvents()
          {OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta}) {
         connect(m_options[Index(output)], &QRadioButton::clicked, this, [this, output] {
             SelectOutput(*this, output);
+            m_picture1->ShowChanges();
             SetChartDescription(EmptyChartDescription);
             UpdateChartMenu();
         });
@@ -98,6 +99,7 @@ void Form1::ConnectEvents()
         m_clicking = true;
         const RequestOutcome outcome = Command1_Click(*this, m_state);
         m_clicking = false;
+        m_picture1->ShowChanges();
         if (const auto description = ChartDescription(outcome, DecimalSeparator()))
             SetChartDescription(*description);
         UpdateChartMenu();

@@ -36,18 +36,63 @@ ImageSurface::~ImageSurface() = default;
 const QImage& ImageSurface::Image()
 {
     DrawKept();
+    if (m_polyline.size() > 1)
+        m_polylineCut = true; // lines that go on from here would start a polyline of their own
     DrawPendingPolyline();
     FinishPainting();
-    m_changeReported = false;
+    if (m_changeReported)
+        m_readBeforeTaken = true;
     return m_image;
+}
+
+QRect ImageSurface::Bounds(const Shape& shape) const
+{
+    // A line or a circle stays within a pixel of its ends or its square; two pixels of margin.
+    QRectF box = shape.kind == Shape::Kind::Circle
+                     ? QRectF(shape.x2 - shape.x1, shape.y2 - shape.x1, 2 * shape.x1, 2 * shape.x1)
+                 : shape.kind == Shape::Kind::Point
+                     ? QRectF(shape.x2, shape.y2, 0, 0)
+                     : QRectF(QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2)).normalized();
+    const QRect area(QPoint(0, 0), m_image.deviceIndependentSize().toSize());
+    return QRect(QPoint(int(std::floor(box.left())) - 2, int(std::floor(box.top())) - 2),
+                 QPoint(int(std::ceil(box.right())) + 2, int(std::ceil(box.bottom())) + 2))
+        .intersected(area);
+}
+
+QRegion ImageSurface::TakeChangedArea()
+{
+    if (!m_changeReported && !m_readBeforeTaken)
+        return {};
+    const std::size_t same =
+        std::mismatch(m_shapes.begin(), m_shapes.end(), m_taken.begin(), m_taken.end()).first -
+        m_shapes.begin();
+    QRegion area;
+    if (!m_everTaken || m_takenWhole || m_polylineCut || m_readBeforeTaken) {
+        area = QRect(QPoint(0, 0), m_image.deviceIndependentSize().toSize());
+    } else {
+        QRect bounds;
+        for (std::size_t i = same; i < m_shapes.size(); ++i)
+            bounds |= Bounds(m_shapes[i]);
+        for (std::size_t i = same; i < m_taken.size(); ++i)
+            bounds |= Bounds(m_taken[i]);
+        area = bounds;
+    }
+    m_taken.resize(same);
+    m_taken.insert(m_taken.end(), m_shapes.begin() + std::ptrdiff_t(same), m_shapes.end());
+    m_takenWhole = m_polylineCut;
+    m_everTaken = true;
+    m_readBeforeTaken = false;
+    m_changeReported = false;
+    return area;
 }
 
 void ImageSurface::Changed()
 {
-    if (m_changeReported || !m_changed)
+    if (m_changeReported)
         return;
     m_changeReported = true;
-    m_changed();
+    if (m_changed)
+        m_changed();
 }
 
 QPainter& ImageSurface::Painter()
@@ -104,10 +149,11 @@ void ImageSurface::DrawKept()
         if (kept > 0 && kept <= m_shapes.size() &&
             std::equal(m_startShapes.begin(), m_startShapes.end(), m_shapes.begin()) &&
             !ContinuesPolyline(m_shapes, kept)) {
-            std::memcpy(m_image.bits(), m_start.constBits(), m_image.sizeInBytes());
+            RestoreStart();
             from = kept;
         } else {
             m_image.fill(m_background);
+            m_onStart = false;
         }
         // What this drawing shares with the one before is likely to begin the next one too:
         // the image after it is kept, ending where a polyline ends anyway.
@@ -125,6 +171,8 @@ void ImageSurface::DrawKept()
             if (m_start.size() != m_image.size())
                 m_start = QImage(m_image.size(), m_image.format());
             std::memcpy(m_start.bits(), m_image.constBits(), m_image.sizeInBytes());
+            m_onStart = true;
+            m_overStart.clear();
             m_startShapes.assign(m_shapes.begin(), m_shapes.begin() + std::ptrdiff_t(shared));
             from = shared;
         }
@@ -134,8 +182,31 @@ void ImageSurface::DrawKept()
         Draw(m_shapes[m_drawn]);
 }
 
+void ImageSurface::RestoreStart()
+{
+    if (!m_onStart || m_overStart.size() > 64) {
+        std::memcpy(m_image.bits(), m_start.constBits(), m_image.sizeInBytes());
+    } else {
+        // Only what was drawn over the kept image is copied back from it.
+        for (const QRect& rect : m_overStart) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                std::memcpy(m_image.scanLine(y) + rect.left() * 4,
+                            m_start.constScanLine(y) + rect.left() * 4, rect.width() * 4);
+        }
+    }
+    m_onStart = true;
+    m_overStart.clear();
+}
+
 void ImageSurface::Draw(const Shape& shape)
 {
+    if (m_onStart) {
+        const qreal ratio = m_image.devicePixelRatio();
+        const QRect bounds = Bounds(shape);
+        m_overStart.push_back(
+            QRectF(bounds.topLeft() * ratio, bounds.size() * ratio).toAlignedRect().intersected(
+                m_image.rect()));
+    }
     const QColor colour(shape.colour);
     switch (shape.kind) {
     case Shape::Kind::Line:
@@ -178,6 +249,7 @@ void ImageSurface::Clear()
     m_shapes.clear();
     m_drawn = 0;
     m_fresh = true;
+    m_polylineCut = false;
 }
 
 void ImageSurface::SetScale(float left, float top, float right, float bottom)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRegion>
 #include <QSize>
 
 #include <functional>
@@ -24,8 +25,8 @@ class QPainter;
 // curves, a new solution marked) starts from a copy of the image as it was after those calls.
 class ImageSurface : public ChartSurface {
 public:
-    // `changed` is called when the drawing first changes after the image was last read, so that
-    // whoever shows the image knows to show it anew.
+    // `changed` is called when the drawing first changes after its changed area was last taken,
+    // so that whoever shows the image knows to show it anew.
     ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
                  std::function<void()> changed = {});
     ~ImageSurface() override;
@@ -34,6 +35,9 @@ public:
 
     // What has been drawn, with every kept call drawn first.
     const QImage& Image();
+    // The area, in device-independent pixels, where the image may differ from the one at the
+    // previous call: where the drawing differs from the one then, call for call.
+    QRegion TakeChangedArea();
 
     void Clear() override;
     void SetScale(float left, float top, float right, float bottom) override;
@@ -55,6 +59,8 @@ private:
     using Shapes = std::vector<Shape>;
 
     QPointF ToPixels(float x, float y) const;
+    QRect Bounds(const Shape& shape) const;
+    void RestoreStart();
     QRgb ColourOr(std::optional<Rgb> colour) const;
     void Keep(const Shape& shape);
     static bool ContinuesPolyline(const Shapes& shapes, std::size_t index);
@@ -81,6 +87,13 @@ private:
     Shapes m_previous;        // the drawing before the last Clear
     Shapes m_startShapes;     // what m_start holds, drawn on the background
     QImage m_start;
+    bool m_onStart = false;   // m_image is m_start with m_overStart drawn on it
+    std::vector<QRect> m_overStart; // device pixels
+    Shapes m_taken;           // the drawing when its changed area was last taken
+    bool m_takenWhole = false;    // ... and it was read with a polyline cut short
+    bool m_everTaken = false;
+    bool m_polylineCut = false;   // the image was read with a polyline not ended
+    bool m_readBeforeTaken = false;
     QPolygonF m_polyline;     // points of lines from the current point not drawn yet
     QColor m_polylineColour;
     std::function<void()> m_changed;

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 
 PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFrame(parent)
@@ -14,16 +15,36 @@ PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFr
     setGeometry(geometry);
     // The frame and the image cover every pixel: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface = std::make_unique<ImageSurface>(contentsRect().size(), devicePixelRatioF(),
-                                               background, [this] { update(); });
+    m_surface = std::make_unique<ImageSurface>(
+        contentsRect().size(), devicePixelRatioF(), background,
+        [this] { QMetaObject::invokeMethod(this, &PictureBox::ShowChanges, Qt::QueuedConnection); });
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
+void PictureBox::ShowChanges()
+{
+    const QRegion changed = m_surface->TakeChangedArea();
+    if (!changed.isEmpty())
+        update(changed.translated(contentsRect().topLeft()));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    DrawSunkenBorder(painter, rect(), palette());
+    if (!contentsRect().contains(event->region().boundingRect()))
+        DrawSunkenBorder(painter, rect(), palette());
     painter.setCompositionMode(QPainter::CompositionMode_Source); // the chart is opaque: copy it
-    painter.drawImage(contentsRect().topLeft(), m_surface->Image());
+    const QImage& image = m_surface->Image();
+    const QPoint origin = contentsRect().topLeft();
+    const qreal ratio = image.devicePixelRatio();
+    // Every rectangle asked for is copied whole from the image: an area uncovered by another
+    // window is repainted as surely as one the drawing changed.
+    for (const QRect& rect : event->region()) {
+        const QRect inside = rect.intersected(contentsRect());
+        if (inside.isEmpty())
+            continue;
+        const QRectF source(QPointF(inside.topLeft() - origin) * ratio, QSizeF(inside.size()) * ratio);
+        painter.drawImage(QRectF(inside), image, source);
+    }
 }
 
 void PictureBox::contextMenuEvent(QContextMenuEvent* event)

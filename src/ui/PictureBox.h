@@ -8,15 +8,19 @@
 #include <memory>
 
 // The chart area: a sunken frame whose inside shows the image that the chart draws on.
-// Repainting only copies that image, so nothing drawn is lost when a window passes over it.
+// Repainting only copies that image, so nothing drawn is lost when a window passes over it; a
+// new drawing repaints only where it differs from the one shown.
 class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
     PictureBox(QRect geometry, QColor background, QWidget* parent);
 
-    // The surface the chart draws on; what is drawn shows at the next repaint.
+    // The surface the chart draws on; what is drawn shows at the next repaint after
+    // ShowChanges, which is called by itself once control is back in the event loop.
     ImageSurface& Surface() { return *m_surface; }
+    // Marks for repainting where the drawing has changed since it was last shown.
+    void ShowChanges();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
