@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -182,6 +183,32 @@ private slots:
         QVERIFY(behindMessage->HasRedInRow(30)); // the no-solution line
         QVERIFY(behindMessage->ColourNear(65.3149, 34.0733, Qt::blue));
         QVERIFY(!behindMessage->ColourNear(20, 10, Qt::red)); // the old mark's guide is gone
+    }
+
+    // The chart area repaints only where a drawing changed: after every click what reaches the
+    // screen is still the whole drawing, whatever changed (a mark, the red curves, a line).
+    void TheScreenShowsTheWholeDrawingAfterEveryClick()
+    {
+        Click("Option_Beta");
+        const char* const requests[][2] = {{"2", "10"}, {"2", "12"}, {"2", "10"}, {"2", "30"},
+                                           {"1.5", "10"}, {"1.5", "10"}, {"3", "20"}, {"3", "5"},
+                                           {"2", "30"}, {"2", "12"}};
+        for (const auto& request : requests) {
+            Type("Text_M1", request[0]);
+            Type("Text_Teta", request[1]);
+            Click("Command1");
+            const ChartPixels shown = ChartPixels::OnScreen(Picture());
+            QImage onScreen = shown.image.copy(QRect(shown.origin, Picture()->contentsRect().size()));
+            QImage drawn = Picture()->Surface().Image();
+            // The axis letters are labels of their own over the drawing.
+            for (const char* label : {"Label_Beta", "Label_Teta"}) {
+                const QRect place = Control<QWidget>(label)->geometry().translated(
+                    -Picture()->contentsRect().topLeft());
+                for (QImage* image : {&onScreen, &drawn})
+                    QPainter(image).fillRect(place, Qt::black);
+            }
+            QCOMPARE(onScreen, drawn);
+        }
     }
 
     void ARequestThatNeverConvergesSaysSoThenDrawsThenSaysTetaMax()
