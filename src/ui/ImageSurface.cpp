@@ -269,7 +269,7 @@ QPointF ImageSurface::ToPixels(float x, float y) const
 
 QRgb ImageSurface::ColourOr(std::optional<Rgb> colour) const
 {
-    return colour ? ToQColor(*colour).rgb() : m_foreground;
+    return colour ? qRgb(colour->red, colour->green, colour->blue) : m_foreground;
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
