@@ -1,5 +1,6 @@
 #include "ui/TextBoxEdit.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -28,22 +29,37 @@ void TextBoxEdit::SetDescription(const QString& description)
     UpdateHints();
 }
 
+int TextBoxEdit::Room() const
+{
+    if (m_room < 0) {
+        // The room the line edit lays its text out in, as it measures it when it paints.
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                                   .marginsRemoved(textMargins());
+        m_room = contents.width() - 2 * HorizontalMargin;
+    }
+    return m_room;
+}
+
 bool TextBoxEdit::ShowsWholeText() const
 {
-    // The room the line edit lays its text out in, as it measures it when it paints.
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const QRect contents = style()
-                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins());
-    const int room = contents.width() - 2 * HorizontalMargin;
-    return qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 <= room;
+    return qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 <= Room();
 }
 
 void TextBoxEdit::resizeEvent(QResizeEvent* event)
 {
+    m_room = -1;
     QLineEdit::resizeEvent(event);
     UpdateHints();
+}
+
+void TextBoxEdit::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::LayoutDirectionChange)
+        m_room = -1;
+    QLineEdit::changeEvent(event);
 }
 
 void TextBoxEdit::UpdateHints()

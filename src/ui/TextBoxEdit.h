@@ -18,9 +18,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    int Room() const;
     void UpdateHints();
 
     QString m_description;
+    mutable int m_room = -1; // the text's room, measured again after a resize or a new style
 };
