@@ -11,11 +11,6 @@ constexpr std::pair<TextBox, const char*> ResultNames[] = {
     {TextBox::Text_p2p1, "p2/p1"}, {TextBox::Text_T2T1, "T2/T1"},
 };
 
-bool Blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
 } // namespace
 
 std::string ResultsText(const ControlModel& form)
@@ -23,7 +18,7 @@ std::string ResultsText(const ControlModel& form)
     std::string text;
     for (const auto& [box, name] : ResultNames) {
         std::string value = form.Text(box);
-        if (std::all_of(value.begin(), value.end(), Blank))
+        if (!HoldsValue(value))
             continue;
         std::replace_if(
             value.begin(), value.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; },
@@ -34,4 +29,9 @@ std::string ResultsText(const ControlModel& form)
         text += '\n';
     }
     return text;
+}
+
+bool HoldsValue(const std::string& text)
+{
+    return text.find_first_not_of(" \t\r\n") != std::string::npos;
 }

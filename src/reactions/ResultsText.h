@@ -9,3 +9,6 @@
 // value exactly as its box shows it. A tab or line break inside a box would split the row, so it
 // becomes a blank.
 std::string ResultsText(const ControlModel& form);
+
+// Whether a box's text is a value: anything but blanks (the output choice leaves a box " ").
+bool HoldsValue(const std::string& text);

@@ -5,6 +5,7 @@
 #include "ui/Fonts.h"
 #include "ui/Form1Table.h"
 #include "ui/PainterSurface.h"
+#include "ui/PictureBox.h"
 #include "ui/Twips.h"
 
 #include <QFileInfo>
@@ -22,14 +23,10 @@ namespace {
 
 constexpr int CaptionHeight = 20; // the caption line below the chart
 constexpr int PngScale = 2;
-// The inside of the chart area's sunken border.
-constexpr int BorderWidth = 2;
 
 QRect TableRect(std::string_view name)
 {
-    const auto row = std::find_if(std::begin(Form1Table), std::end(Form1Table),
-                                  [&](const ControlRow& r) { return r.name == name; });
-    return TwipsToPixels(row->twips);
+    return TwipsToPixels(std::ranges::find(Form1Table, name, &ControlRow::name)->twips);
 }
 
 // Where the chart maps β and θ, in the figure's coordinates.
@@ -142,8 +139,8 @@ std::optional<QString> Write(QSaveFile& file, FigureFormat format, const ChartRe
 FigureLayout WindowFigureLayout()
 {
     const QRect picture = TableRect("Picture1");
-    return {picture.size() - QSize(2 * BorderWidth, 2 * BorderWidth), TableRect("Label_Teta"),
-            TableRect("Label_Beta")};
+    return {picture.size() - QSize(2 * PictureBorderWidth, 2 * PictureBorderWidth),
+            TableRect("Label_Teta"), TableRect("Label_Beta")};
 }
 
 std::optional<FigureFormat> FigureFormatOf(const QString& path)

@@ -36,11 +36,6 @@ std::size_t Index(Enum value)
 constexpr const char* ChartMenuNote =
     ". Its context menu (Shift+F10) copies the chart or the results, or saves the chart";
 
-bool HoldsValue(const std::string& text)
-{
-    return text.find_first_not_of(" \t\r\n") != std::string::npos;
-}
-
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)

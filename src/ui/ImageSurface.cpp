@@ -8,20 +8,6 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-
-// Far outside any picture area, yet small enough for the painter's fixed-point rasteriser.
-constexpr qreal PixelLimit = 1e5;
-
-qreal Bounded(qreal pixels)
-{
-    if (std::isnan(pixels))
-        return -PixelLimit;
-    return std::clamp(pixels, -PixelLimit, PixelLimit);
-}
-
-} // namespace
-
 ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
                            std::function<void()> changed)
     : m_image(logicalSize * devicePixelRatio, QImage::Format_RGB32), m_background(background),
@@ -48,11 +34,12 @@ const QImage& ImageSurface::Image()
 QRect ImageSurface::Bounds(const Shape& shape) const
 {
     // A line or a circle stays within a pixel of its ends or its square; two pixels of margin.
-    QRectF box = shape.kind == Shape::Kind::Circle
-                     ? QRectF(shape.x2 - shape.x1, shape.y2 - shape.x1, 2 * shape.x1, 2 * shape.x1)
-                 : shape.kind == Shape::Kind::Point
-                     ? QRectF(shape.x2, shape.y2, 0, 0)
-                     : QRectF(QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2)).normalized();
+    QRectF box =
+        shape.kind == Shape::Kind::Circle
+            ? QRectF(shape.x2 - shape.x1, shape.y2 - shape.x1, 2 * shape.x1, 2 * shape.x1)
+        : shape.kind == Shape::Kind::Point
+            ? QRectF(shape.x2, shape.y2, 0, 0)
+            : QRectF(QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2)).normalized();
     const QRect area(QPoint(0, 0), m_image.deviceIndependentSize().toSize());
     return QRect(QPoint(int(std::floor(box.left())) - 2, int(std::floor(box.top())) - 2),
                  QPoint(int(std::ceil(box.right())) + 2, int(std::ceil(box.bottom())) + 2))
@@ -203,9 +190,9 @@ void ImageSurface::Draw(const Shape& shape)
     if (m_onStart) {
         const qreal ratio = m_image.devicePixelRatio();
         const QRect bounds = Bounds(shape);
-        m_overStart.push_back(
-            QRectF(bounds.topLeft() * ratio, bounds.size() * ratio).toAlignedRect().intersected(
-                m_image.rect()));
+        m_overStart.push_back(QRectF(bounds.topLeft() * ratio, bounds.size() * ratio)
+                                  .toAlignedRect()
+                                  .intersected(m_image.rect()));
     }
     const QColor colour(shape.colour);
     switch (shape.kind) {
@@ -254,17 +241,12 @@ void ImageSurface::Clear()
 
 void ImageSurface::SetScale(float left, float top, float right, float bottom)
 {
-    m_left = left;
-    m_top = top;
-    m_right = right;
-    m_bottom = bottom;
+    m_scale = {left, top, right, bottom};
 }
 
 QPointF ImageSurface::ToPixels(float x, float y) const
 {
-    const QSizeF area = m_image.deviceIndependentSize();
-    return {Bounded((qreal(x) - m_left) * area.width() / (qreal(m_right) - m_left)),
-            Bounded((qreal(y) - m_top) * area.height() / (qreal(m_bottom) - m_top))};
+    return m_scale.ToArea(x, y, m_image.deviceIndependentSize());
 }
 
 QRgb ImageSurface::ColourOr(std::optional<Rgb> colour) const
@@ -283,8 +265,7 @@ void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 {
     const QPointF from = m_current;
     m_current = ToPixels(x, y);
-    Keep({Shape::Kind::LineTo, ColourOr(colour), from.x(), from.y(), m_current.x(),
-          m_current.y()});
+    Keep({Shape::Kind::LineTo, ColourOr(colour), from.x(), from.y(), m_current.x(), m_current.y()});
 }
 
 void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
@@ -296,8 +277,7 @@ void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
 {
     // Round on screen: the radius is measured on the horizontal scale for both directions.
-    const qreal pixels = Bounded(qreal(radius) * m_image.deviceIndependentSize().width() /
-                                 (qreal(m_right) - m_left));
+    const qreal pixels = m_scale.Across(radius, m_image.deviceIndependentSize().width());
     const QPointF centre = ToPixels(x, y);
     Keep({Shape::Kind::Circle, ColourOr(colour), std::abs(pixels), 0, centre.x(), centre.y()});
 }

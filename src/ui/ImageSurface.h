@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/ChartSurface.h"
+#include "ui/ChartScale.h"
 
 #include <QColor>
 #include <QImage>
@@ -76,25 +77,22 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QColor m_background;
     QRgb m_foreground = qRgb(0, 0, 0);
-    float m_left = 0;
-    float m_top = 0;
-    float m_right = 1;
-    float m_bottom = 1;
+    ChartScale m_scale;
     QPointF m_current;
-    Shapes m_shapes;          // since the last Clear
-    std::size_t m_drawn = 0;  // of m_shapes, on m_image
-    bool m_fresh = false;     // m_image is not yet drawn on since the last Clear
-    Shapes m_previous;        // the drawing before the last Clear
-    Shapes m_startShapes;     // what m_start holds, drawn on the background
+    Shapes m_shapes;         // since the last Clear
+    std::size_t m_drawn = 0; // of m_shapes, on m_image
+    bool m_fresh = false;    // m_image is not yet drawn on since the last Clear
+    Shapes m_previous;       // the drawing before the last Clear
+    Shapes m_startShapes;    // what m_start holds, drawn on the background
     QImage m_start;
-    bool m_onStart = false;   // m_image is m_start with m_overStart drawn on it
+    bool m_onStart = false;         // m_image is m_start with m_overStart drawn on it
     std::vector<QRect> m_overStart; // device pixels
-    Shapes m_taken;           // the drawing when its changed area was last taken
-    bool m_takenWhole = false;    // ... and it was read with a polyline cut short
+    Shapes m_taken;                 // the drawing when its changed area was last taken
+    bool m_takenWhole = false;      // ... and it was read with a polyline cut short
     bool m_everTaken = false;
-    bool m_polylineCut = false;   // the image was read with a polyline not ended
+    bool m_polylineCut = false; // the image was read with a polyline not ended
     bool m_readBeforeTaken = false;
-    QPolygonF m_polyline;     // points of lines from the current point not drawn yet
+    QPolygonF m_polyline; // points of lines from the current point not drawn yet
     QColor m_polylineColour;
     std::function<void()> m_changed;
     bool m_changeReported = false;

@@ -4,20 +4,7 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Far outside any figure, yet small enough for every paint engine.
-constexpr qreal Limit = 1e5;
-
-qreal Bounded(qreal value)
-{
-    return std::isnan(value) ? -Limit : std::clamp(value, -Limit, Limit);
-}
-
-} // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, QRectF area, QColor background, qreal lineWidth)
     : m_painter(painter), m_area(area), m_background(background), m_lineWidth(lineWidth)
@@ -27,9 +14,7 @@ PainterSurface::PainterSurface(QPainter& painter, QRectF area, QColor background
 
 QPointF PainterSurface::ToArea(float x, float y) const
 {
-    return {
-        m_area.left() + Bounded((qreal(x) - m_left) * m_area.width() / (qreal(m_right) - m_left)),
-        m_area.top() + Bounded((qreal(y) - m_top) * m_area.height() / (qreal(m_bottom) - m_top))};
+    return m_area.topLeft() + m_scale.ToArea(x, y, m_area.size());
 }
 
 QColor PainterSurface::ColourOr(std::optional<Rgb> colour) const
@@ -53,10 +38,7 @@ void PainterSurface::Clear()
 
 void PainterSurface::SetScale(float left, float top, float right, float bottom)
 {
-    m_left = left;
-    m_top = top;
-    m_right = right;
-    m_bottom = bottom;
+    m_scale = {left, top, right, bottom};
 }
 
 void PainterSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
@@ -86,6 +68,6 @@ void PainterSurface::DrawCircle(float x, float y, float radius, Rgb colour)
 {
     Pen(ToQColor(colour));
     // Round: the radius is measured on the horizontal scale for both directions.
-    const qreal r = std::abs(Bounded(qreal(radius) * m_area.width() / (qreal(m_right) - m_left)));
+    const qreal r = std::abs(m_scale.Across(radius, m_area.width()));
     m_painter.drawEllipse(ToArea(x, y), r, r);
 }

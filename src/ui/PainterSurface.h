@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/ChartSurface.h"
+#include "ui/ChartScale.h"
 
 #include <QColor>
 #include <QPointF>
@@ -31,9 +32,6 @@ private:
     QRectF m_area;
     QColor m_background;
     qreal m_lineWidth;
-    float m_left = 0;
-    float m_top = 0;
-    float m_right = 1;
-    float m_bottom = 1;
+    ChartScale m_scale;
     QPointF m_current;
 };

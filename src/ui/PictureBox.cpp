@@ -11,13 +11,14 @@
 PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(PictureBorderWidth);
     setGeometry(geometry);
     // The frame and the image cover every pixel: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface = std::make_unique<ImageSurface>(
-        contentsRect().size(), devicePixelRatioF(), background,
-        [this] { QMetaObject::invokeMethod(this, &PictureBox::ShowChanges, Qt::QueuedConnection); });
+        contentsRect().size(), devicePixelRatioF(), background, [this] {
+            QMetaObject::invokeMethod(this, &PictureBox::ShowChanges, Qt::QueuedConnection);
+        });
 }
 
 void PictureBox::ShowChanges()
@@ -42,7 +43,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
         const QRect inside = rect.intersected(contentsRect());
         if (inside.isEmpty())
             continue;
-        const QRectF source(QPointF(inside.topLeft() - origin) * ratio, QSizeF(inside.size()) * ratio);
+        const QRectF source(QPointF(inside.topLeft() - origin) * ratio,
+                            QSizeF(inside.size()) * ratio);
         painter.drawImage(QRectF(inside), image, source);
     }
 }

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+// The width of the chart area's sunken border, inside which the chart is drawn.
+inline constexpr int PictureBorderWidth = 2;
+
 // The chart area: a sunken frame whose inside shows the image that the chart draws on.
 // Repainting only copies that image, so nothing drawn is lost when a window passes over it; a
 // new drawing repaints only where it differs from the one shown.

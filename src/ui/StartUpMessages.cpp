@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QRegularExpression>
+#include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,40 +20,8 @@ struct HeldMessage {
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> held;
 
-void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type != QtFatalMsg) {
-        held.push_back({type, context.category, text});
-        return;
-    }
-    QStringList warnings;
-    for (const HeldMessage& message : held)
-        warnings << message.text;
-    std::fprintf(stderr, "oblique-shock-calculator: %s\n",
-                 PlatformFailureLine(warnings, text).toLocal8Bit().constData());
-    std::fflush(stderr);
-    // The toolkit would abort next, with a core dump: end here, plainly.
-    std::_Exit(EXIT_FAILURE);
-}
-
-} // namespace
-
-void HoldStartUpMessages()
-{
-    held.clear();
-    previousHandler = qInstallMessageHandler(HoldMessage);
-}
-
-void ReleaseStartUpMessages()
-{
-    qInstallMessageHandler(previousHandler);
-    for (const HeldMessage& message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        qt_message_output(message.type, context, message.text);
-    }
-    held.clear();
-}
-
+// The one line for a platform that could not be opened, from the toolkit's warnings and its final
+// message (which lists the installed platforms).
 QString PlatformFailureLine(const QStringList& warnings, const QString& fatal)
 {
     static const QRegularExpression notInstalled(
@@ -87,4 +57,38 @@ QString PlatformFailureLine(const QStringList& warnings, const QString& fatal)
         line += ", or name an installed platform with -platform: " + platforms.join(", ");
     }
     return line + ".";
+}
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        held.push_back({type, context.category, text});
+        return;
+    }
+    QStringList warnings;
+    for (const HeldMessage& message : held)
+        warnings << message.text;
+    std::fprintf(stderr, "oblique-shock-calculator: %s\n",
+                 PlatformFailureLine(warnings, text).toLocal8Bit().constData());
+    std::fflush(stderr);
+    // The toolkit would abort next, with a core dump: end here, plainly.
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+void HoldStartUpMessages()
+{
+    held.clear();
+    previousHandler = qInstallMessageHandler(HoldMessage);
+}
+
+void ReleaseStartUpMessages()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    held.clear();
 }
