@@ -15,6 +15,21 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor bac
 {
     m_image.setDevicePixelRatio(devicePixelRatio);
     m_image.fill(m_background);
+    m_area = m_image.deviceIndependentSize();
+}
+
+std::size_t ImageSurface::SameStart(const Shapes& a, const Shapes& b)
+{
+    // Runs of shapes by the library's block compare, then shape by shape in the run that differs.
+    constexpr std::size_t Run = 32;
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t same = 0;
+    while (same + Run <= common &&
+           std::memcmp(a.data() + same, b.data() + same, Run * sizeof(Shape)) == 0)
+        same += Run;
+    while (same < common && Same(a[same], b[same]))
+        ++same;
+    return same;
 }
 
 ImageSurface::~ImageSurface() = default;
@@ -40,7 +55,7 @@ QRect ImageSurface::Bounds(const Shape& shape) const
         : shape.kind == Shape::Kind::Point
             ? QRectF(shape.x2, shape.y2, 0, 0)
             : QRectF(QPointF(shape.x1, shape.y1), QPointF(shape.x2, shape.y2)).normalized();
-    const QRect area(QPoint(0, 0), m_image.deviceIndependentSize().toSize());
+    const QRect area(QPoint(0, 0), m_area.toSize());
     return QRect(QPoint(int(std::floor(box.left())) - 2, int(std::floor(box.top())) - 2),
                  QPoint(int(std::ceil(box.right())) + 2, int(std::ceil(box.bottom())) + 2))
         .intersected(area);
@@ -50,12 +65,10 @@ QRegion ImageSurface::TakeChangedArea()
 {
     if (!m_changeReported && !m_readBeforeTaken)
         return {};
-    const std::size_t same =
-        std::mismatch(m_shapes.begin(), m_shapes.end(), m_taken.begin(), m_taken.end()).first -
-        m_shapes.begin();
+    const std::size_t same = SameStart(m_shapes, m_taken);
     QRegion area;
     if (!m_everTaken || m_takenWhole || m_polylineCut || m_readBeforeTaken) {
-        area = QRect(QPoint(0, 0), m_image.deviceIndependentSize().toSize());
+        area = QRect(QPoint(0, 0), m_area.toSize());
     } else {
         QRect bounds;
         for (std::size_t i = same; i < m_shapes.size(); ++i)
@@ -90,7 +103,7 @@ QPainter& ImageSurface::Painter()
         m_painter->setPen(Qt::NoPen);
         // The whole image as an explicit rectangular clip: it clips nothing more, but with it
         // the cosmetic line rasteriser writes pixels directly instead of as clipped spans.
-        m_painter->setClipRect(QRectF(QPointF(0, 0), m_image.deviceIndependentSize()));
+        m_painter->setClipRect(QRectF(QPointF(0, 0), m_area));
     }
     return *m_painter;
 }
@@ -133,8 +146,7 @@ void ImageSurface::DrawKept()
         FinishPainting();
         std::size_t from = 0;
         const std::size_t kept = m_startShapes.size();
-        if (kept > 0 && kept <= m_shapes.size() &&
-            std::equal(m_startShapes.begin(), m_startShapes.end(), m_shapes.begin()) &&
+        if (kept > 0 && kept <= m_shapes.size() && SameStart(m_startShapes, m_shapes) == kept &&
             !ContinuesPolyline(m_shapes, kept)) {
             RestoreStart();
             from = kept;
@@ -144,10 +156,7 @@ void ImageSurface::DrawKept()
         }
         // What this drawing shares with the one before is likely to begin the next one too:
         // the image after it is kept, ending where a polyline ends anyway.
-        std::size_t shared =
-            std::mismatch(m_shapes.begin(), m_shapes.end(), m_previous.begin(), m_previous.end())
-                .first -
-            m_shapes.begin();
+        std::size_t shared = SameStart(m_shapes, m_previous);
         while (shared > from && ContinuesPolyline(m_shapes, shared))
             --shared;
         if (shared > from) {
@@ -246,38 +255,53 @@ void ImageSurface::SetScale(float left, float top, float right, float bottom)
 
 QPointF ImageSurface::ToPixels(float x, float y) const
 {
-    return m_scale.ToArea(x, y, m_image.deviceIndependentSize());
-}
-
-QRgb ImageSurface::ColourOr(std::optional<Rgb> colour) const
-{
-    return colour ? qRgb(colour->red, colour->green, colour->blue) : m_foreground;
+    return m_scale.ToArea(x, y, m_area);
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
     const QPointF from = ToPixels(x1, y1);
     m_current = ToPixels(x2, y2);
-    Keep({Shape::Kind::Line, ColourOr(colour), from.x(), from.y(), m_current.x(), m_current.y()});
+    Keep({.kind = Shape::Kind::Line,
+          .colour = ColourOr(colour),
+          .x1 = from.x(),
+          .y1 = from.y(),
+          .x2 = m_current.x(),
+          .y2 = m_current.y()});
 }
 
 void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 {
     const QPointF from = m_current;
     m_current = ToPixels(x, y);
-    Keep({Shape::Kind::LineTo, ColourOr(colour), from.x(), from.y(), m_current.x(), m_current.y()});
+    Keep({.kind = Shape::Kind::LineTo,
+          .colour = ColourOr(colour),
+          .x1 = from.x(),
+          .y1 = from.y(),
+          .x2 = m_current.x(),
+          .y2 = m_current.y()});
 }
 
 void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
     m_current = ToPixels(x, y);
-    Keep({Shape::Kind::Point, ColourOr(colour), 0, 0, m_current.x(), m_current.y()});
+    Keep({.kind = Shape::Kind::Point,
+          .colour = ColourOr(colour),
+          .x1 = 0,
+          .y1 = 0,
+          .x2 = m_current.x(),
+          .y2 = m_current.y()});
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
 {
     // Round on screen: the radius is measured on the horizontal scale for both directions.
-    const qreal pixels = m_scale.Across(radius, m_image.deviceIndependentSize().width());
+    const qreal pixels = m_scale.Across(radius, m_area.width());
     const QPointF centre = ToPixels(x, y);
-    Keep({Shape::Kind::Circle, ColourOr(colour), std::abs(pixels), 0, centre.x(), centre.y()});
+    Keep({.kind = Shape::Kind::Circle,
+          .colour = ColourOr(colour),
+          .x1 = std::abs(pixels),
+          .y1 = 0,
+          .x2 = centre.x(),
+          .y2 = centre.y()});
 }

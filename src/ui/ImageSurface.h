@@ -9,7 +9,10 @@
 #include <QPolygonF>
 #include <QRegion>
 #include <QSize>
+#include <QSizeF>
 
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -50,19 +53,35 @@ public:
 private:
     // One drawing call in device-independent pixels. A line from the current point keeps that
     // point as its start; a circle keeps its centre as its end and its radius in `x1`.
+    // Two drawings are compared shape for shape, byte for byte (every byte is a member's), and
+    // hundreds of shapes a drawing.
     struct Shape {
         enum class Kind : unsigned char { Line, LineTo, Point, Circle };
         Kind kind;
+        unsigned char unused[3] = {};
         QRgb colour;
         qreal x1, y1, x2, y2;
-        bool operator==(const Shape&) const = default;
     };
     using Shapes = std::vector<Shape>;
+    static bool Same(const Shape& a, const Shape& b)
+    {
+        static_assert(sizeof(Shape) == 5 * sizeof(std::uint64_t), "a shape has no padding");
+        std::uint64_t x[5];
+        std::uint64_t y[5];
+        std::memcpy(x, &a, sizeof x);
+        std::memcpy(y, &b, sizeof y);
+        return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3]) | (x[4] ^ y[4])) == 0;
+    }
+    // How many shapes `a` and `b` begin with in common.
+    static std::size_t SameStart(const Shapes& a, const Shapes& b);
 
     QPointF ToPixels(float x, float y) const;
     QRect Bounds(const Shape& shape) const;
     void RestoreStart();
-    QRgb ColourOr(std::optional<Rgb> colour) const;
+    QRgb ColourOr(std::optional<Rgb> colour) const
+    {
+        return colour ? qRgb(colour->red, colour->green, colour->blue) : m_foreground;
+    }
     void Keep(const Shape& shape);
     static bool ContinuesPolyline(const Shapes& shapes, std::size_t index);
     void DrawKept();
@@ -78,6 +97,7 @@ private:
     QColor m_background;
     QRgb m_foreground = qRgb(0, 0, 0);
     ChartScale m_scale;
+    QSizeF m_area; // the image's size in device-independent pixels
     QPointF m_current;
     Shapes m_shapes;         // since the last Clear
     std::size_t m_drawn = 0; // of m_shapes, on m_image
