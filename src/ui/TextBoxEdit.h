@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QTextLayout>
+
+#include <optional>
 
 // A text box of the main window. It holds whatever is typed or pasted, however long, so that
 // what the user gave is what is read. A text wider than the box is shown from its first
 // character and, since the rest is out of sight, whole in the tooltip and in the description a
 // screen reader speaks.
+//
+// The box keeps the text laid out as the line edit lays it out, which measures it for the
+// tooltip. A number that fits, in a box the user is not working in, is drawn from that layout
+// the way the line edit draws it, without the line edit laying the text out again to measure
+// its height.
 class TextBoxEdit : public QLineEdit {
     Q_OBJECT
 
@@ -15,15 +23,32 @@ public:
     // What the box is for, spoken by screen readers.
     void SetDescription(const QString& description);
     bool ShowsWholeText() const;
+    // Whether the box draws its text itself at its next paint, rather than the line edit.
+    bool DrawsNumber() const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    QRect TextArea() const;
     int Room() const;
+    void LayOut();
     void UpdateHints();
+    void PaintNumber();
 
     QString m_description;
-    mutable int m_room = -1; // the text's room, measured again after a resize or a new style
+    QTextLayout m_layout;          // the text as the line edit shows it, on one line
+    int m_width = 0;               // of the laid-out text, rounded as the line edit rounds it
+    bool m_number = false;         // the text has only characters of numbers
+    bool m_numberInkFits = false;  // such characters stay within the font's line height
+    bool m_inkChecked = false;     // ... as measured in the layout's font
+    bool m_lineEditAtStart = true; // the line edit, when it last painted, showed a number whole
+    bool m_dragOver = false;       // a drag shows the line edit's drop cursor
+    // Measured again after a resize or a new style.
+    mutable std::optional<QRect> m_textArea;
 };

@@ -2,12 +2,17 @@
 // a screen reader hears; and how a box shows a text longer than itself.
 #include "MainWindow.h"
 
+#include "ui/TextBoxEdit.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+
+#include <functional>
+#include <vector>
 
 class Form1LayoutTest : public MainWindowTest {
     Q_OBJECT
@@ -142,6 +147,67 @@ private slots:
                                     .arg(box->fontMetrics().horizontalAdvance(value))
                                     .arg(start)
                                     .arg(end)));
+        }
+    }
+
+    // A box draws a number itself, from the layout it keeps for its tooltip; in every state it
+    // must look as a plain line edit given the same steps.
+    void ABoxLooksAsALineEditInEveryState()
+    {
+        auto* box = qobject_cast<TextBoxEdit*>(Box("Text_T2T1"));
+        auto* plain = new QLineEdit(box->parentWidget());
+        plain->setGeometry(box->geometry().translated(0, 40));
+        plain->setMaxLength(box->maxLength());
+        plain->setAttribute(Qt::WA_OpaquePaintEvent);
+        plain->show();
+        const QString wide = "123456789012345678901234567890";
+        const auto show = [](const QString& text) {
+            return [text](QLineEdit* edit) {
+                edit->setText(text);
+                edit->setCursorPosition(0);
+            };
+        };
+        struct Step {
+            const char* what;
+            std::function<void(QLineEdit*)> apply;
+            bool drawnByBox; // rather than by the line edit
+            bool focused = false;
+        };
+        const std::vector<Step> steps = {
+            {"a number", show("31.8506"), true},
+            {"kerned pairs", show("11.2117"), true},
+            {"decimal comma", show("-0,5"), true},
+            {"exponent", show("1E+300"), true},
+            {"blank", show(" "), true},
+            {"empty", show(""), true},
+            {"red", [](QLineEdit* edit) { edit->setPalette(QPalette(Qt::black, Qt::red)); }, true},
+            {"white", [](QLineEdit* edit) { edit->setPalette({}); }, true},
+            {"disabled", [](QLineEdit* edit) { edit->setEnabled(false); }, true},
+            {"enabled", [](QLineEdit* edit) { edit->setEnabled(true); }, true},
+            {"focused", show("2.5"), false, true},
+            {"selected", [](QLineEdit* edit) { edit->setSelection(0, 2); }, false},
+            {"deselected", [](QLineEdit* edit) { edit->deselect(); }, true},
+            {"letters", show("Mach"), false},
+            {"wide, its end shown", [&](QLineEdit* edit) { edit->setText(wide); }, false},
+            {"a number after", show("4.75"), false}, // the line edit's scrolling is set back
+            {"a number again", show("4.5"), true},
+            {"wide from its start", show(wide), false},
+            {"wide, focused", [](QLineEdit* edit) { edit->end(false); }, false, true},
+            {"a number, focused", show("0.125"), false, true},
+        };
+        for (const Step& step : steps) {
+            QImage shown[2];
+            int side = 0;
+            for (QLineEdit* edit : {static_cast<QLineEdit*>(box), plain}) {
+                step.apply(edit);
+                if (step.focused)
+                    edit->setFocus();
+                if (edit == box)
+                    QCOMPARE(box->DrawsNumber(), step.drawnByBox);
+                shown[side++] = edit->grab().toImage();
+                edit->clearFocus();
+            }
+            QVERIFY2(shown[0] == shown[1], step.what);
         }
     }
 
