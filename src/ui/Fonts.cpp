@@ -1,6 +1,8 @@
 #include "ui/Fonts.h"
 
+#include <QGlyphRun>
 #include <QStringList>
+#include <QTextLayout>
 
 namespace {
 
@@ -18,7 +20,81 @@ QFont Font(const QStringList& families, qreal pointSize)
     return font;
 }
 
+// `text` laid out on one line, as a line edit lays it out.
+QList<QGlyphRun> GlyphRuns(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return layout.glyphRuns();
+}
+
 } // namespace
+
+QFont Shaped(QFont font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
+    return font;
+}
+
+QFont Unshaped(QFont font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
+UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
+    : m_alphabet(alphabet.toString()), m_moved(std::size_t(alphabet.size() * alphabet.size()))
+{
+    // Every ordered pair of the alphabet side by side, laid out both ways; where the step from
+    // one glyph to the next differs, the shaper moved that pair.
+    QString pairs;
+    for (QChar first : alphabet) {
+        for (QChar second : alphabet)
+            pairs.append(first).append(second);
+    }
+    const QList<QGlyphRun> shaped = GlyphRuns(pairs, Shaped(font));
+    const QList<QGlyphRun> unshaped = GlyphRuns(pairs, Unshaped(font));
+    if (shaped.size() != 1 || unshaped.size() != 1 ||
+        shaped[0].glyphIndexes() != unshaped[0].glyphIndexes() ||
+        shaped[0].glyphIndexes().size() != pairs.size() ||
+        shaped[0].rawFont().familyName() != unshaped[0].rawFont().familyName())
+        return; // a ligature, a glyph from another font: compare nothing, shape everything
+    const QList<QPointF> with = shaped[0].positions();
+    const QList<QPointF> without = unshaped[0].positions();
+    if (with.front() != without.front())
+        return;
+    for (qsizetype i = 0; i + 1 < pairs.size(); ++i) {
+        const bool moved = with[i + 1] - with[i] != without[i + 1] - without[i];
+        const qsizetype at =
+            alphabet.indexOf(pairs[i]) * alphabet.size() + alphabet.indexOf(pairs[i + 1]);
+        // Each pair stands side by side once or more; moved in any place, it is moved.
+        if (moved)
+            m_moved[std::size_t(at)] = true;
+    }
+    m_comparable = true;
+}
+
+bool UnshapedLayouts::Alike(QStringView text) const
+{
+    if (!m_comparable)
+        return false;
+    qsizetype previous = -1;
+    for (QChar c : text) {
+        const qsizetype at = m_alphabet.indexOf(c);
+        if (at < 0)
+            return false;
+        if (previous >= 0 && m_moved[std::size_t(previous * m_alphabet.size() + at)])
+            return false;
+        previous = at;
+    }
+    return true;
+}
 
 QFont DialogFont()
 {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+
+#include <vector>
 
 // The main window's font: narrow enough that every caption and every value fits the controls,
 // whose sizes were drawn for a small dialog font.
@@ -9,3 +12,26 @@ QFont DialogFont();
 QFont GreekFont();
 // The About window's labels: Verdana where installed, otherwise a similar sans-serif.
 QFont AboutFont(qreal pointSize);
+
+// Which texts made of the characters of an alphabet a font lays out alike without the text
+// shaper: the same glyphs at the same places as with it. The shaper is what applies a font's
+// kerning of a pair when the font keeps it only in its OpenType tables, as Liberation Sans
+// Narrow does for "11"; laying a text out by character-map look-up alone costs a small part of
+// shaping it.
+class UnshapedLayouts {
+public:
+    UnshapedLayouts(const QFont& font, QStringView alphabet);
+
+    // Whether `text` is made of the alphabet's characters, none of its neighbouring pairs moved
+    // by the shaper.
+    bool Alike(QStringView text) const;
+
+private:
+    QString m_alphabet;
+    std::vector<bool> m_moved; // by the first character's place, then the second's
+    bool m_comparable = false; // one glyph a character, in one font, both ways
+};
+
+// The font as it is, and with the no-shaping strategy.
+QFont Shaped(QFont font);
+QFont Unshaped(QFont font);

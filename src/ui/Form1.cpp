@@ -195,8 +195,7 @@ void Form1::SetText(TextBox box, const std::string& text)
         m_resultWritten = true;
     if (edit->text() == newText)
         return; // β is written twice by a solved request: lay the text out once
-    edit->setText(newText);
-    edit->setCursorPosition(0); // show the value from its first character
+    edit->ShowValue(newText);
 }
 
 void Form1::SetBackColor(TextBox box, Rgb colour)

@@ -1,9 +1,12 @@
 #include "ui/TextBoxEdit.h"
 
+#include "ui/Fonts.h"
+
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -40,11 +43,44 @@ TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text,
     // covers every pixel of its rectangle: nothing beneath it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_layout.setCacheEnabled(true);
-    connect(this, &QLineEdit::textChanged, this, [this] {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
+        MatchShaper(now);
         LayOut();
         UpdateHints();
     });
+    MatchShaper(text);
     LayOut();
+}
+
+void TextBoxEdit::ShowValue(const QString& text)
+{
+    MatchShaper(text); // before the line edit lays the text out, so that it does so once
+    setText(text);
+    setCursorPosition(0); // show the value from its first character
+}
+
+void TextBoxEdit::MatchShaper(const QString& text)
+{
+    if (!m_numbers) {
+        // The same for every box of the window: asked once for its font at its resolution.
+        static QHash<QString, std::shared_ptr<const UnshapedLayouts>> known;
+        const QFont shaped = Shaped(font());
+        auto& numbers = known[shaped.key() + u'@' + QString::number(logicalDpiY())];
+        if (!numbers)
+            numbers = std::make_shared<const UnshapedLayouts>(shaped, NumberAlphabet);
+        m_numbers = numbers;
+    }
+    const bool unshaped = m_numbers->Alike(text);
+    if (unshaped == m_unshaped)
+        return;
+    m_unshaped = unshaped;
+    // Only the strategy is the box's own: everything else of the font is still the window's.
+    QFont strategy;
+    if (unshaped)
+        strategy.setStyleStrategy(QFont::PreferNoShaping);
+    m_switchingShaper = true;
+    setFont(strategy);
+    m_switchingShaper = false;
 }
 
 void TextBoxEdit::SetDescription(const QString& description)
@@ -115,7 +151,12 @@ void TextBoxEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::LayoutDirectionChange)
         m_textArea.reset();
+    const bool newFont = event->type() == QEvent::FontChange && !m_switchingShaper;
+    if (newFont)
+        m_numbers.reset();
     QLineEdit::changeEvent(event);
+    if (newFont)
+        MatchShaper(text()); // the window's new font may lay numbers out otherwise
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
         LayOut();
         UpdateHints();

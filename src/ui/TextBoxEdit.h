@@ -3,7 +3,10 @@
 #include <QLineEdit>
 #include <QTextLayout>
 
+#include <memory>
 #include <optional>
+
+class UnshapedLayouts;
 
 // A text box of the main window. It holds whatever is typed or pasted, however long, so that
 // what the user gave is what is read. A text wider than the box is shown from its first
@@ -14,12 +17,18 @@
 // tooltip. A number that fits, in a box the user is not working in, is drawn from that layout
 // the way the line edit draws it, without the line edit laying the text out again to measure
 // its height.
+//
+// A number that the font lays out alike without the text shaper is laid out without it: the box
+// then has the window's font with the no-shaping strategy, and drops the strategy as soon as it
+// holds any other text.
 class TextBoxEdit : public QLineEdit {
     Q_OBJECT
 
 public:
     TextBoxEdit(const QString& text, QWidget* parent);
 
+    // Shows `text` as a value written by the program: from its first character.
+    void ShowValue(const QString& text);
     // What the box is for, spoken by screen readers.
     void SetDescription(const QString& description);
     bool ShowsWholeText() const;
@@ -40,6 +49,7 @@ private:
     void LayOut();
     void UpdateHints();
     void PaintNumber();
+    void MatchShaper(const QString& text);
 
     QString m_description;
     QTextLayout m_layout;          // the text as the line edit shows it, on one line
@@ -49,6 +59,9 @@ private:
     bool m_inkChecked = false;     // ... as measured in the layout's font
     bool m_lineEditAtStart = true; // the line edit, when it last painted, showed a number whole
     bool m_dragOver = false;       // a drag shows the line edit's drop cursor
+    std::shared_ptr<const UnshapedLayouts> m_numbers; // in the window's font, asked once
+    bool m_unshaped = false;                          // the box's font has the no-shaping strategy
+    bool m_switchingShaper = false; // ... and is being given it or having it taken away
     // Measured again after a resize or a new style.
     mutable std::optional<QRect> m_textArea;
 };

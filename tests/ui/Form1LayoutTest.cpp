@@ -8,9 +8,11 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -175,7 +177,8 @@ private slots:
         };
         const std::vector<Step> steps = {
             {"a number", show("31.8506"), true},
-            {"kerned pairs", show("11.2117"), true},
+            {"a pair kerned by the shaper", show("11.2117"), true},
+            {"no pair kerned", show("31.2117"), true},
             {"decimal comma", show("-0,5"), true},
             {"exponent", show("1E+300"), true},
             {"blank", show(" "), true},
@@ -208,6 +211,18 @@ private slots:
                 edit->clearFocus();
             }
             QVERIFY2(shown[0] == shown[1], step.what);
+        }
+
+        // Numbers as the program writes them, wide and narrow, in both decimal separators.
+        QRandomGenerator random(20261209);
+        for (int i = 0; i < 400; ++i) {
+            const double value = std::pow(10.0, random.bounded(13.0) - 4) * (i % 3 ? 1 : -1);
+            QString number = QString::number(value, 'f', random.bounded(0, 9));
+            if (i % 2)
+                number.replace('.', ',');
+            box->ShowValue(number);
+            show(number)(plain);
+            QVERIFY2(box->grab().toImage() == plain->grab().toImage(), qPrintable(number));
         }
     }
 
