@@ -228,12 +228,6 @@ void ImageSurface::Draw(const Shape& shape)
     }
 }
 
-void ImageSurface::Keep(const Shape& shape)
-{
-    Changed();
-    m_shapes.push_back(shape);
-}
-
 void ImageSurface::Clear()
 {
     Changed();
@@ -251,11 +245,6 @@ void ImageSurface::Clear()
 void ImageSurface::SetScale(float left, float top, float right, float bottom)
 {
     m_scale = {left, top, right, bottom};
-}
-
-QPointF ImageSurface::ToPixels(float x, float y) const
-{
-    return m_scale.ToArea(x, y, m_area);
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)

@@ -75,14 +75,20 @@ private:
     // How many shapes `a` and `b` begin with in common.
     static std::size_t SameStart(const Shapes& a, const Shapes& b);
 
-    QPointF ToPixels(float x, float y) const;
+    // Inline, as Keep: a drawing makes hundreds of calls.
+    QPointF ToPixels(float x, float y) const { return m_scale.ToArea(x, y, m_area); }
     QRect Bounds(const Shape& shape) const;
     void RestoreStart();
     QRgb ColourOr(std::optional<Rgb> colour) const
     {
         return colour ? qRgb(colour->red, colour->green, colour->blue) : m_foreground;
     }
-    void Keep(const Shape& shape);
+    void Keep(const Shape& shape)
+    {
+        if (!m_changeReported)
+            Changed();
+        m_shapes.push_back(shape);
+    }
     static bool ContinuesPolyline(const Shapes& shapes, std::size_t index);
     void DrawKept();
     void Draw(const Shape& shape);
