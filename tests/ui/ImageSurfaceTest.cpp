@@ -100,9 +100,11 @@ private slots:
             bool red;
             bool read; // the image is read after the call
         };
-        const auto draw = [](ImageSurface& surface, const std::vector<Call>& calls) {
+        // Without a leading point, the first line goes on from where the drawing before ended.
+        const auto draw = [](ImageSurface& surface, const std::vector<Call>& calls, bool point) {
             surface.Clear();
-            surface.SetPoint(-10, 5, std::nullopt); // the same current point on both surfaces
+            if (point)
+                surface.SetPoint(-10, 5, std::nullopt);
             for (const Call& call : calls) {
                 const Rgb colour = call.red ? red : Rgb{0, 0, 255};
                 switch (call.kind) {
@@ -132,10 +134,19 @@ private slots:
         };
         int changes = 0;
         ImageSurface persistent(QSize(110, 40), 1, background, [&changes] { ++changes; });
-        persistent.SetScale(-10, -35, 100, 5);
+        // Gets every drawing after a scale that changed and came back, so it takes no shape over.
+        ImageSurface mirror(QSize(110, 40), 1, background);
         QImage shown(110, 40, QImage::Format_RGB32); // where only the changed area is copied to
         std::vector<Call> calls;
+        std::vector<Call> before;
+        bool point = true;
+        float left = -10;
         for (int round = 0; round < 300; ++round) {
+            before = calls;
+            const bool pointBefore = point;
+            const float leftBefore = left;
+            point = round == 0 || random.bounded(4) != 0;
+            left = random.bounded(5) == 0 ? -20 : -10; // now and then another scale
             // Keep a prefix of the last drawing, then change or add some calls.
             calls.resize(random.bounded(int(calls.size()) + 1));
             if (!calls.empty() && random.bounded(2) == 0)
@@ -148,16 +159,26 @@ private slots:
             }
             for (int added = random.bounded(30); added > 0; --added)
                 calls.push_back(randomCall());
-            draw(persistent, calls);
-            const auto fresh = Chart();
-            draw(*fresh, calls);
-            QCOMPARE(persistent.Image(), fresh->Image());
+            persistent.SetScale(left, -35, 100, 5);
+            draw(persistent, calls, point);
+            mirror.SetScale(0, 0, 1, 1);
+            mirror.SetScale(left, -35, 100, 5);
+            draw(mirror, calls, point);
+            QCOMPARE(persistent.Image(), mirror.Image());
+            if (point || pointBefore) { // where the drawing starts is known: draw it afresh too
+                const auto fresh = Chart();
+                fresh->SetScale(leftBefore, -35, 100, 5);
+                draw(*fresh, before, pointBefore);
+                fresh->SetScale(left, -35, 100, 5);
+                draw(*fresh, calls, point);
+                QCOMPARE(persistent.Image(), fresh->Image());
+            }
             for (const QRect& rect : persistent.TakeChangedArea()) {
                 for (int y = rect.top(); y <= rect.bottom(); ++y)
                     for (int x = rect.left(); x <= rect.right(); ++x)
                         shown.setPixel(x, y, persistent.Image().pixel(x, y));
             }
-            QCOMPARE(shown, fresh->Image());
+            QCOMPARE(shown, mirror.Image());
         }
     }
 };
