@@ -52,11 +52,25 @@ UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
     : m_alphabet(alphabet.toString()), m_moved(std::size_t(alphabet.size() * alphabet.size()))
 {
     // Every ordered pair of the alphabet side by side, laid out both ways; where the step from
-    // one glyph to the next differs, the shaper moved that pair.
-    QString pairs;
-    for (QChar first : alphabet) {
-        for (QChar second : alphabet)
-            pairs.append(first).append(second);
+    // one glyph to the next differs, the shaper moved that pair. The text walks from pair to
+    // pair, each character the second of one pair and the first of the next, so that it is
+    // hardly longer than the pairs are many.
+    const qsizetype size = alphabet.size();
+    std::vector<bool> walked(std::size_t(size * size));
+    QString pairs(alphabet.first(1).toString());
+    for (qsizetype last = 0;;) {
+        qsizetype next = size - 1;
+        while (next >= 0 && walked[std::size_t(last * size + next)])
+            --next;
+        if (next < 0)
+            break;
+        walked[std::size_t(last * size + next)] = true;
+        pairs.append(alphabet[next]);
+        last = next;
+    }
+    for (qsizetype pair = 0; pair < size * size; ++pair) {
+        if (!walked[std::size_t(pair)])
+            pairs.append(alphabet[pair / size]).append(alphabet[pair % size]);
     }
     const QList<QGlyphRun> shaped = GlyphRuns(pairs, Shaped(font));
     const QList<QGlyphRun> unshaped = GlyphRuns(pairs, Unshaped(font));
@@ -65,12 +79,16 @@ UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
         shaped[0].glyphIndexes().size() != pairs.size() ||
         shaped[0].rawFont().familyName() != unshaped[0].rawFont().familyName())
         return; // a ligature, a glyph from another font: compare nothing, shape everything
+    // Exactly: a point's own comparison forgives small differences.
+    const auto differ = [](QPointF a, QPointF b) {
+        return a.x() != b.x() || a.y() != b.y();
+    };
     const QList<QPointF> with = shaped[0].positions();
     const QList<QPointF> without = unshaped[0].positions();
-    if (with.front() != without.front())
+    if (differ(with.front(), without.front()))
         return;
     for (qsizetype i = 0; i + 1 < pairs.size(); ++i) {
-        const bool moved = with[i + 1] - with[i] != without[i + 1] - without[i];
+        const bool moved = differ(with[i + 1] - with[i], without[i + 1] - without[i]);
         const qsizetype at =
             alphabet.indexOf(pairs[i]) * alphabet.size() + alphabet.indexOf(pairs[i + 1]);
         // Each pair stands side by side once or more; moved in any place, it is moved.

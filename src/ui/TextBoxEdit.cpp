@@ -32,7 +32,8 @@ TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text,
         MatchShaper(now);
         UpdateHints();
     });
-    MatchShaper(text);
+    // The box opens in the shaped font; the first text it is given decides, so that the font
+    // is asked about its numbers when a number is first shown, not while the window opens.
 }
 
 void TextBoxEdit::ShowValue(const QString& text)
