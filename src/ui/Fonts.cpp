@@ -1,8 +1,11 @@
 #include "ui/Fonts.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QStringList>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,11 @@ QList<QGlyphRun> GlyphRuns(const QString& text, const QFont& font)
     layout.createLine();
     layout.endLayout();
     return layout.glyphRuns();
+}
+
+qreal NaturalWidth(const QString& text, const QFont& font)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
 }
 
 } // namespace
@@ -96,6 +104,35 @@ UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
             m_moved[std::size_t(at)] = true;
     }
     m_comparable = true;
+
+    // Laid out without the shaper, the step from a character to the next, the same whatever
+    // the next is, is its advance; the steps must add up to the text's whole width. Texts alike
+    // both ways are as wide both ways.
+    std::vector<qreal> advances(std::size_t(size), -1);
+    qreal width = 0;
+    for (qsizetype i = 0; i + 1 < pairs.size(); ++i) {
+        const QPointF step = without[i + 1] - without[i];
+        qreal& advance = advances[std::size_t(alphabet.indexOf(pairs[i]))];
+        if (step.y() != 0 || (advance >= 0 && advance != step.x()))
+            return;
+        advance = step.x();
+        width += advance;
+    }
+    const qreal last = advances[std::size_t(alphabet.indexOf(pairs.back()))];
+    if (last < 0 || std::find(advances.begin(), advances.end(), -1) != advances.end() ||
+        width + last != NaturalWidth(pairs, Unshaped(font)))
+        return;
+    m_advances = std::move(advances);
+}
+
+std::optional<qreal> UnshapedLayouts::Width(QStringView text) const
+{
+    if (m_advances.empty() || !Alike(text))
+        return std::nullopt;
+    qreal width = 0;
+    for (QChar c : text)
+        width += m_advances[std::size_t(m_alphabet.indexOf(c))];
+    return width;
 }
 
 bool UnshapedLayouts::Alike(QStringView text) const

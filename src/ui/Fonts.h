@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The main window's font: narrow enough that every caption and every value fits the controls,
@@ -25,11 +26,15 @@ public:
     // Whether `text` is made of the alphabet's characters, none of its neighbouring pairs moved
     // by the shaper.
     bool Alike(QStringView text) const;
+    // The width of such a text, as the font measures it, from the advances of its characters:
+    // where every character steps the same whatever follows it.
+    std::optional<qreal> Width(QStringView text) const;
 
 private:
     QString m_alphabet;
-    std::vector<bool> m_moved; // by the first character's place, then the second's
-    bool m_comparable = false; // one glyph a character, in one font, both ways
+    std::vector<bool> m_moved;     // by the first character's place, then the second's
+    bool m_comparable = false;     // one glyph a character, in one font, both ways
+    std::vector<qreal> m_advances; // by the character's place; empty where steps differ
 };
 
 // The font as it is, and with the no-shaping strategy.

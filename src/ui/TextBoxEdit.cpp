@@ -17,9 +17,6 @@ namespace {
 // The blank the line edit keeps on each side of its text.
 constexpr int HorizontalMargin = 2;
 
-// The characters of the numbers the program writes and of the blank of an emptied box.
-constexpr QStringView NumberAlphabet = u"0123456789.,+-Ee ";
-
 } // namespace
 
 TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent)
@@ -124,7 +121,11 @@ int TextBoxEdit::Room() const
 
 bool TextBoxEdit::ShowsWholeText() const
 {
-    return qRound(QFontMetricsF(font()).horizontalAdvance(text())) + 1 <= Room();
+    const QString shown = text();
+    // A number laid out without the shaper is measured from its characters' advances.
+    const std::optional<qreal> width =
+        m_unshaped && m_numbers ? m_numbers->Width(shown) : std::nullopt;
+    return qRound(width ? *width : QFontMetricsF(font()).horizontalAdvance(shown)) + 1 <= Room();
 }
 
 void TextBoxEdit::resizeEvent(QResizeEvent* event)

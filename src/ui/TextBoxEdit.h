@@ -19,6 +19,9 @@ class TextBoxEdit : public QLineEdit {
     Q_OBJECT
 
 public:
+    // The characters of the numbers the program writes and of the blank of an emptied box.
+    static constexpr QStringView NumberAlphabet = u"0123456789.,+-Ee ";
+
     TextBoxEdit(const QString& text, QWidget* parent);
 
     // Shows `text` as a value written by the program: from its first character.

@@ -2,6 +2,7 @@
 // a screen reader hears; and how a box shows a text longer than itself.
 #include "MainWindow.h"
 
+#include "ui/Fonts.h"
 #include "ui/TextBoxEdit.h"
 
 #include <QAction>
@@ -262,6 +263,8 @@ private slots:
         // Numbers as the program writes them, wide and narrow, in both decimal separators.
         for (QLineEdit* edit : {static_cast<QLineEdit*>(box), plain})
             edit->setFont({});
+        const UnshapedLayouts numbers(plain->font(), TextBoxEdit::NumberAlphabet);
+        int measured = 0; // from the characters' advances
         QRandomGenerator random(20261209);
         for (int i = 0; i < 400; ++i) {
             const double value = std::pow(10.0, random.bounded(13.0) - 4) * (i % 3 ? 1 : -1);
@@ -272,7 +275,10 @@ private slots:
             show(number)(plain);
             QVERIFY2(box->grab().toImage() == plain->grab().toImage(), qPrintable(number));
             QCOMPARE(box->toolTip(), box->ShowsWholeText() ? QString() : number);
+            if (const auto width = numbers.Width(number); width && ++measured)
+                QCOMPARE(*width, QFontMetricsF(plain->font()).horizontalAdvance(number));
         }
+        QVERIFY(measured > 300);
     }
 
     void ALongPastedTextIsReadWhole()
