@@ -2,11 +2,13 @@
 // a screen reader hears; and how a box shows a text longer than itself.
 #include "MainWindow.h"
 
+#include "ui/ClassicStyle.h"
 #include "ui/Fonts.h"
 #include "ui/TextBoxEdit.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -279,6 +281,49 @@ private slots:
                 QCOMPARE(*width, QFontMetricsF(plain->font()).horizontalAdvance(number));
         }
         QVERIFY(measured > 300);
+    }
+
+    // A text box's panel is drawn once and copied from then on; each copy must be what drawing
+    // it there would give, whatever the colours, size, place, format or painter.
+    void ABoxPanelIsCopiedAsDrawn()
+    {
+        ClassicStyle style;
+        QPalette red = QApplication::palette();
+        red.setColor(QPalette::Base, Qt::red);
+        QPalette clear = QApplication::palette();
+        clear.setColor(QPalette::Base, QColor(0, 0, 255, 128));
+        QPalette disabled = QApplication::palette();
+        disabled.setCurrentColorGroup(QPalette::Disabled);
+        for (const QImage::Format format :
+             {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16}) {
+            for (const QPalette& palette : {QApplication::palette(), red, clear, disabled, red}) {
+                for (const QSize size :
+                     {QSize(73, 20), QSize(3, 3), QSize(40, 12), QSize(73, 20)}) {
+                    for (const QTransform& place :
+                         {QTransform(), QTransform::fromTranslate(3, 5),
+                          QTransform::fromTranslate(0.5, 0), QTransform::fromScale(2, 2)}) {
+                        QStyleOptionFrame option;
+                        option.rect = QRect(QPoint(1, 2), size);
+                        option.palette = palette;
+                        option.lineWidth = 2;
+                        QImage copied(160, 60, format);
+                        copied.fill(Qt::green);
+                        QImage drawn = copied;
+                        QPainter painter(&copied);
+                        painter.setTransform(place);
+                        style.drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter);
+                        painter.end();
+                        painter.begin(&drawn);
+                        painter.setTransform(place);
+                        painter.fillRect(option.rect.adjusted(2, 2, -2, -2),
+                                         palette.brush(QPalette::Base));
+                        DrawSunkenBorder(painter, option.rect, palette);
+                        painter.end();
+                        QCOMPARE(copied, drawn);
+                    }
+                }
+            }
+        }
     }
 
     void ALongPastedTextIsReadWhole()
