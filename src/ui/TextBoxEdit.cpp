@@ -158,7 +158,12 @@ void TextBoxEdit::changeEvent(QEvent* event)
 void TextBoxEdit::UpdateHints()
 {
     const bool whole = ShowsWholeText();
-    setToolTip(whole ? QString() : text());
-    setAccessibleDescription(whole ? m_description
-                                   : QString("%1; whole text: %2").arg(m_description, text()));
+    // Set only when they change: each setting is announced to the screen reader's side.
+    const QString tip = whole ? QString() : text();
+    if (tip != toolTip())
+        setToolTip(tip);
+    const QString description =
+        whole ? m_description : QString("%1; whole text: %2").arg(m_description, text());
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
 }
