@@ -33,7 +33,8 @@ ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
 bool ClassicStyle::DrawKeptPanel(const QStyleOptionFrame& option, QPainter& painter) const
 {
     // Only where a copy lands exactly as the drawing would: onto an image of one of the usual
-    // formats, moved by whole pixels and nothing else, opaque colours drawn over what is there.
+    // formats, moved by whole pixels and nothing else, opaque colours drawn over what is there,
+    // no clip of the painter's own (an antialiased one blends the strips' corners twice).
     QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
     if (!target || target->devType() != QInternal::Image)
         return false;
@@ -44,7 +45,7 @@ bool ClassicStyle::DrawKeptPanel(const QStyleOptionFrame& option, QPainter& pain
         place.type() > QTransform::TxTranslate || place.dx() != std::floor(place.dx()) ||
         place.dy() != std::floor(place.dy()) || painter.opacity() != 1.0 ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        base.style() != Qt::SolidPattern)
+        painter.hasClipping() || base.style() != Qt::SolidPattern)
         return false;
 
     const QPalette& palette = option.palette;

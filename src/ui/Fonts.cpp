@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QStringList>
 #include <QTextLayout>
 
@@ -37,6 +38,73 @@ QList<QGlyphRun> GlyphRuns(const QString& text, const QFont& font)
     return layout.glyphRuns();
 }
 
+// Big-endian numbers of a font table; 0 past its end.
+quint32 Read(const QByteArray& table, qsizetype at, int bytes)
+{
+    quint32 value = 0;
+    for (int i = 0; i < bytes; ++i) {
+        if (at + i < 0 || at + i >= table.size())
+            return 0;
+        value = value << 8 | quint8(table[at + i]);
+    }
+    return value;
+}
+
+// Whether every lookup of the font's OpenType substitutions and positionings is one whose effect
+// a comparison of pairs side by side shows: no substitutions at all; single and pair
+// adjustments of positions, and marks attached (which numbers do not have). Contextual lookups,
+// and the tables of Apple's shaping, act on longer runs, which pairs cannot show.
+bool OnlyPairwiseShaping(const QFont& font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid() || !raw.fontTable("morx").isEmpty() || !raw.fontTable("mort").isEmpty() ||
+        !raw.fontTable("kerx").isEmpty())
+        return false;
+    const auto lookupTypes = [](const QByteArray& table, int extension) {
+        std::vector<quint32> types;
+        if (table.isEmpty())
+            return types;
+        const qsizetype list = Read(table, 8, 2);
+        const quint32 count = Read(table, list, 2);
+        for (quint32 i = 0; i < count; ++i) {
+            const qsizetype lookup = list + Read(table, list + 2 + 2 * i, 2);
+            const quint32 type = Read(table, lookup, 2);
+            if (type != quint32(extension)) {
+                types.push_back(type);
+                continue;
+            }
+            const quint32 subtables = Read(table, lookup + 4, 2);
+            for (quint32 j = 0; j < subtables; ++j)
+                types.push_back(Read(table, lookup + Read(table, lookup + 6 + 2 * j, 2) + 2, 2));
+        }
+        return types;
+    };
+    const QByteArray substitutions = raw.fontTable("GSUB");
+    if (!lookupTypes(substitutions, 7).empty() ||
+        (!substitutions.isEmpty() && Read(substitutions, 0, 2) != 1))
+        return false;
+    const QByteArray positions = raw.fontTable("GPOS");
+    if (!positions.isEmpty() && Read(positions, 0, 2) != 1)
+        return false;
+    const std::vector<quint32> types = lookupTypes(positions, 9);
+    if (std::any_of(types.begin(), types.end(),
+                    [](quint32 type) { return type < 1 || type > 6 || type == 3; }))
+        return false;
+    // The older kerning table: only its lists of pairs.
+    const QByteArray kerning = raw.fontTable("kern");
+    if (!kerning.isEmpty()) {
+        if (Read(kerning, 0, 2) != 0)
+            return false; // Apple's, which may hold state tables
+        qsizetype at = 4;
+        for (quint32 i = Read(kerning, 2, 2); i > 0; --i) {
+            if (Read(kerning, at + 4, 2) >> 8 != 0)
+                return false;
+            at += Read(kerning, at + 2, 2);
+        }
+    }
+    return true;
+}
+
 qreal NaturalWidth(const QString& text, const QFont& font)
 {
     return QFontMetricsF(font).horizontalAdvance(text);
@@ -59,6 +127,8 @@ QFont Unshaped(QFont font)
 UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
     : m_alphabet(alphabet.toString()), m_moved(std::size_t(alphabet.size() * alphabet.size()))
 {
+    if (!OnlyPairwiseShaping(font))
+        return; // shape everything
     // Every ordered pair of the alphabet side by side, laid out both ways; where the step from
     // one glyph to the next differs, the shaper moved that pair. The text walks from pair to
     // pair, each character the second of one pair and the first of the next, so that it is

@@ -2,15 +2,17 @@
 
 #include "ui/Fonts.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QInputMethodEvent>
 #include <QPaintEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -44,37 +46,78 @@ void TextBoxEdit::MatchShaper(const QString& text)
 {
     if (m_ownFont)
         return;
+    if (m_unshaped && WindowStrategy() != m_windowStrategy) {
+        // The window's strategy changed, which the box's own strategy hides from it: the box
+        // takes the window's font up again before adding no shaping to it anew.
+        m_unshaped = false;
+        m_switchingShaper = true;
+        setFont(QFont());
+        m_switchingShaper = false;
+    }
     bool unshaped = false;
-    if (!m_composing && placeholderText().isEmpty()) {
+    // A style sheet may set the font itself: it is left to do so.
+    if (!m_composing && placeholderText().isEmpty() && !style()->inherits("QStyleSheetStyle")) {
         if (!m_numbers) {
             // The same for every box of the window: asked once for its font at its resolution.
-            static QHash<QString, std::shared_ptr<const UnshapedLayouts>> known;
+            struct Known {
+                QFont font;
+                int dpi;
+                std::shared_ptr<const UnshapedLayouts> numbers;
+            };
+            static std::vector<Known> known;
             const QFont shaped = Shaped(font());
-            auto& numbers = known[shaped.key() + u'@' + QString::number(logicalDpiY())];
-            if (!numbers)
-                numbers = std::make_shared<const UnshapedLayouts>(shaped, NumberAlphabet);
-            m_numbers = numbers;
+            auto found = std::find_if(known.begin(), known.end(), [&](const Known& entry) {
+                return entry.font == shaped && entry.dpi == logicalDpiY();
+            });
+            if (found == known.end()) {
+                known.push_back({shaped, logicalDpiY(),
+                                 std::make_shared<const UnshapedLayouts>(shaped, NumberAlphabet)});
+                found = known.end() - 1;
+            }
+            m_numbers = found->numbers;
         }
         unshaped = m_numbers->Alike(text);
     }
     if (unshaped == m_unshaped)
         return;
-    m_unshaped = unshaped;
     // Only the strategy is the box's own: everything else of the font is still the window's,
-    // and so is the rest of the strategy.
+    // and so is the rest of the strategy, as it is now.
     QFont strategy;
-    if (unshaped)
-        strategy.setStyleStrategy(Unshaped(font()).styleStrategy());
+    if (unshaped) {
+        m_inheritedStrategy = font().styleStrategy();
+        m_windowStrategy = WindowStrategy();
+        strategy.setStyleStrategy(
+            QFont::StyleStrategy(m_inheritedStrategy | QFont::PreferNoShaping));
+    }
+    m_unshaped = unshaped;
     m_switchingShaper = true;
     setFont(strategy);
     m_switchingShaper = false;
 }
 
+QFont::StyleStrategy TextBoxEdit::WindowStrategy() const
+{
+    return (parentWidget() ? parentWidget()->font() : QApplication::font(this)).styleStrategy();
+}
+
+QFont TextBoxEdit::InheritedFont() const
+{
+    QFont inherited = font();
+    if (m_unshaped)
+        inherited.setStyleStrategy(m_inheritedStrategy);
+    return inherited;
+}
+
 QVariant TextBoxEdit::inputMethodQuery(Qt::InputMethodQuery query) const
 {
+    return inputMethodQuery(query, QVariant());
+}
+
+QVariant TextBoxEdit::inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const
+{
     if (query == Qt::ImFont)
-        return Shaped(font());
-    return QLineEdit::inputMethodQuery(query);
+        return InheritedFont();
+    return QLineEdit::inputMethodQuery(query, argument);
 }
 
 void TextBoxEdit::inputMethodEvent(QInputMethodEvent* event)
@@ -91,7 +134,8 @@ void TextBoxEdit::inputMethodEvent(QInputMethodEvent* event)
 void TextBoxEdit::paintEvent(QPaintEvent* event)
 {
     // A placeholder, which is set without an event, is drawn in the shaped font.
-    if (m_unshaped && text().isEmpty() && !placeholderText().isEmpty())
+    if (m_unshaped && ((text().isEmpty() && !placeholderText().isEmpty()) ||
+                       WindowStrategy() != m_windowStrategy))
         MatchShaper(text());
     QLineEdit::paintEvent(event);
 }
@@ -142,17 +186,24 @@ void TextBoxEdit::changeEvent(QEvent* event)
     const bool newFont = event->type() == QEvent::FontChange && !m_switchingShaper;
     if (newFont) {
         // Either the window's font changed, under the box's strategy if it has one, or the box
-        // was given a font of its own, which replaced the strategy or came without it.
-        if (m_unshaped ? !(font().styleStrategy() & QFont::PreferNoShaping)
-                       : testAttribute(Qt::WA_SetFont)) {
+        // was given a font of its own.
+        if (m_unshaped) {
+            const QFont window = parentWidget() ? parentWidget()->font() : QApplication::font(this);
+            QFont ours = window;
+            ours.setStyleStrategy(
+                QFont::StyleStrategy(m_inheritedStrategy | QFont::PreferNoShaping));
+            if (font() != ours) {
+                m_ownFont = true; // kept as it was given
+                m_unshaped = false;
+            }
+        } else if (testAttribute(Qt::WA_SetFont)) {
             m_ownFont = true;
-            m_unshaped = false;
         }
         m_numbers.reset();
     }
     QLineEdit::changeEvent(event);
-    if (newFont)
-        MatchShaper(text()); // the window's new font may lay numbers out otherwise
+    if (newFont || event->type() == QEvent::StyleChange)
+        MatchShaper(text()); // the window's new font or style may lay numbers out otherwise
 }
 
 void TextBoxEdit::UpdateHints()

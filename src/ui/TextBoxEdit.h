@@ -29,9 +29,10 @@ public:
     // What the box is for, spoken by screen readers.
     void SetDescription(const QString& description);
     bool ShowsWholeText() const;
-    // The font an input method is told of is the shaped one, whatever the strategy.
+    // The font an input method is told of is the one the box has from the window, without the
+    // strategy the box adds, by either way of asking.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
-    using QLineEdit::inputMethodQuery;
+    Q_INVOKABLE QVariant inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,6 +44,8 @@ private:
     int Room() const;
     void UpdateHints();
     void MatchShaper(const QString& text);
+    QFont InheritedFont() const;
+    QFont::StyleStrategy WindowStrategy() const;
 
     QString m_description;
     mutable int m_room = -1; // the text's room, measured again after a resize or a new style
@@ -50,6 +53,8 @@ private:
     mutable QMargins m_roomMargins;
     std::shared_ptr<const UnshapedLayouts> m_numbers; // in the window's font, asked once
     bool m_unshaped = false;                          // the box's font has the no-shaping strategy
+    QFont::StyleStrategy m_inheritedStrategy = QFont::PreferDefault; // what it adds to
+    QFont::StyleStrategy m_windowStrategy = QFont::PreferDefault;    // the window's, then
     bool m_switchingShaper = false; // ... and is being given it or having it taken away
     bool m_ownFont = false;         // the box was given a font: the strategy is left alone
     bool m_composing = false;       // an input method's text is being composed in the box

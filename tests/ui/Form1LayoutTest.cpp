@@ -7,8 +7,11 @@
 #include "ui/TextBoxEdit.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QInputMethod>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -178,6 +181,18 @@ private slots:
                 QApplication::sendEvent(edit, &event);
             };
         };
+        const auto windowFont = [](QFont::StyleStrategy strategy) {
+            return [strategy](QLineEdit* edit) {
+                QFont font = edit->parentWidget()->font();
+                font.setStyleStrategy(strategy);
+                edit->parentWidget()->setFont(font);
+            };
+        };
+        const auto styleSheet = [](const QString& sheet) {
+            return [sheet](QLineEdit* edit) {
+                edit->parentWidget()->setStyleSheet(sheet);
+            };
+        };
         struct Step {
             const char* what;
             std::function<void(QLineEdit*)> apply;
@@ -236,6 +251,21 @@ private slots:
             {"wide from its start", show(wide)},
             {"wide, focused", [](QLineEdit* edit) { edit->end(false); }, true},
             {"a number, focused", show("0.125"), true},
+            {"a number before the window's changes", show("31.25")},
+            {"the window's strategy changed", windowFont(QFont::NoAntialias)},
+            {"a number in it", show("2.5")},
+            {"the window's strategy back", windowFont(QFont::PreferDefault)},
+            {"letters before a style sheet", show("Mach")},
+            {"a style sheet's font", styleSheet("QLineEdit { font: 11pt 'DejaVu Serif'; }")},
+            {"a number under it", show("3.25")},
+            {"letters under it", show("Mach")},
+            {"no style sheet", styleSheet({})},
+            {"a number again", show("3.25")},
+            {"a font of its own, unshaped",
+             [](QLineEdit* edit) {
+                 edit->setFont(Unshaped(QFont("DejaVu Serif", 11)));
+             }},
+            {"letters in that", show("Mach")},
             {"a font of its own",
              [](QLineEdit* edit) {
                  edit->setFont(QFont("DejaVu Serif", 11));
@@ -247,6 +277,7 @@ private slots:
             QImage shown[2];
             QVariant cursor[2];
             QVariant font[2];
+            QVariant asked[2]; // the font an input method asks the focused box for
             int side = 0;
             for (QLineEdit* edit : {static_cast<QLineEdit*>(box), plain}) {
                 if (step.focused)
@@ -254,12 +285,15 @@ private slots:
                 step.apply(edit);
                 shown[side] = edit->grab().toImage();
                 cursor[side] = edit->inputMethodQuery(Qt::ImCursorRectangle);
+                if (step.focused)
+                    asked[side] = QInputMethod::queryFocusObject(Qt::ImFont, QVariant());
                 font[side++] = edit->inputMethodQuery(Qt::ImFont);
                 edit->clearFocus();
             }
             QVERIFY2(shown[0] == shown[1], step.what);
             QVERIFY2(cursor[0] == cursor[1], step.what);
             QVERIFY2(font[0] == font[1], step.what);
+            QVERIFY2(asked[0] == asked[1], step.what);
         }
 
         // Numbers as the program writes them, wide and narrow, in both decimal separators.
@@ -281,6 +315,17 @@ private slots:
                 QCOMPARE(*width, QFontMetricsF(plain->font()).horizontalAdvance(number));
         }
         QVERIFY(measured > 300);
+
+        // Fonts whose shaping acts on longer runs than pairs (DejaVu's chained substitutions)
+        // are always shaped.
+        if (QFontDatabase::hasFamily("DejaVu Sans"))
+            QVERIFY(
+                !UnshapedLayouts(QFont("DejaVu Sans"), TextBoxEdit::NumberAlphabet).Alike(u"2"));
+        if (QFontDatabase::hasFamily("Liberation Sans Narrow")) {
+            const UnshapedLayouts narrow(QFont("Liberation Sans Narrow"),
+                                         TextBoxEdit::NumberAlphabet);
+            QVERIFY(narrow.Alike(u"12.5") && !narrow.Alike(u"11.5"));
+        }
     }
 
     // A text box's panel is drawn once and copied from then on; each copy must be what drawing
@@ -309,11 +354,20 @@ private slots:
                         QImage copied(160, 60, format);
                         copied.fill(Qt::green);
                         QImage drawn = copied;
+                        QPainterPath rounded;
+                        rounded.addRoundedRect(QRectF(0, 0, 40, 18), 5, 5);
+                        const bool clipped = size.width() == 40; // antialiased, round corners
                         QPainter painter(&copied);
+                        painter.setRenderHint(QPainter::Antialiasing, clipped);
+                        if (clipped)
+                            painter.setClipPath(rounded);
                         painter.setTransform(place);
                         style.drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter);
                         painter.end();
                         painter.begin(&drawn);
+                        painter.setRenderHint(QPainter::Antialiasing, clipped);
+                        if (clipped)
+                            painter.setClipPath(rounded);
                         painter.setTransform(place);
                         painter.fillRect(option.rect.adjusted(2, 2, -2, -2),
                                          palette.brush(QPalette::Base));
