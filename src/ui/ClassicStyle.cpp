@@ -19,6 +19,13 @@ void Edges(QPainter& painter, const QRect& r, const QColor& topLeft, const QColo
     painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
 }
 
+// A text box's panel: its inside filled with the base colour, within a two-pixel sunken border.
+void DrawPanel(QPainter& painter, const QRect& rect, const QPalette& palette)
+{
+    painter.fillRect(rect.adjusted(2, 2, -2, -2), palette.brush(QPalette::Base));
+    DrawSunkenBorder(painter, rect, palette);
+}
+
 } // namespace
 
 void DrawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette)
@@ -70,9 +77,7 @@ bool ClassicStyle::DrawKeptPanel(const QStyleOptionFrame& option, QPainter& pain
         Panel panel{size, {}, QImage(size, format)};
         std::copy(std::begin(colours), std::end(colours), std::begin(panel.colours));
         QPainter drawing(&panel.image);
-        const QRect rect(QPoint(0, 0), size);
-        drawing.fillRect(rect.adjusted(2, 2, -2, -2), base);
-        DrawSunkenBorder(drawing, rect, palette);
+        DrawPanel(drawing, QRect(QPoint(0, 0), size), palette);
         drawing.end();
         m_panels.push_back(std::move(panel));
         kept = m_panels.end() - 1;
@@ -91,11 +96,8 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     case PE_PanelLineEdit:
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
             if (frame->lineWidth > 0) {
-                if (!DrawKeptPanel(*frame, *painter)) {
-                    painter->fillRect(option->rect.adjusted(2, 2, -2, -2),
-                                      option->palette.brush(QPalette::Base));
-                    DrawSunkenBorder(*painter, option->rect, option->palette);
-                }
+                if (!DrawKeptPanel(*frame, *painter))
+                    DrawPanel(*painter, option->rect, option->palette);
                 return;
             }
         }

@@ -105,11 +105,6 @@ bool OnlyPairwiseShaping(const QFont& font)
     return true;
 }
 
-qreal NaturalWidth(const QString& text, const QFont& font)
-{
-    return QFontMetricsF(font).horizontalAdvance(text);
-}
-
 } // namespace
 
 QFont Shaped(QFont font)
@@ -190,7 +185,7 @@ UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
     }
     const qreal last = advances[std::size_t(alphabet.indexOf(pairs.back()))];
     if (last < 0 || std::find(advances.begin(), advances.end(), -1) != advances.end() ||
-        width + last != NaturalWidth(pairs, Unshaped(font)))
+        width + last != QFontMetricsF(Unshaped(font)).horizontalAdvance(pairs))
         return;
     m_advances = std::move(advances);
 }

@@ -16,6 +16,26 @@
 
 namespace {
 
+// What a font lays out alike without the shaper: the same for every box of the window, asked
+// once for each font at each resolution.
+std::shared_ptr<const UnshapedLayouts> NumbersFor(const QFont& shaped, int dpi)
+{
+    struct Known {
+        QFont font;
+        int dpi;
+        std::shared_ptr<const UnshapedLayouts> numbers;
+    };
+    static std::vector<Known> known;
+    const auto found = std::find_if(known.begin(), known.end(), [&](const Known& entry) {
+        return entry.font == shaped && entry.dpi == dpi;
+    });
+    if (found != known.end())
+        return found->numbers;
+    known.push_back({shaped, dpi,
+                     std::make_shared<const UnshapedLayouts>(shaped, TextBoxEdit::NumberAlphabet)});
+    return known.back().numbers;
+}
+
 // The blank the line edit keeps on each side of its text.
 constexpr int HorizontalMargin = 2;
 
@@ -46,46 +66,30 @@ void TextBoxEdit::MatchShaper(const QString& text)
 {
     if (m_ownFont)
         return;
-    if (m_unshaped && WindowStrategy() != m_windowStrategy) {
+    if (m_unshaped && WindowFont().styleStrategy() != m_windowStrategy) {
         // The window's strategy changed, which the box's own strategy hides from it: the box
         // takes the window's font up again before adding no shaping to it anew.
-        m_unshaped = false;
-        m_switchingShaper = true;
-        setFont(QFont());
-        m_switchingShaper = false;
+        SetUnshaped(false);
     }
     bool unshaped = false;
     // A style sheet may set the font itself: it is left to do so.
     if (!m_composing && placeholderText().isEmpty() && !style()->inherits("QStyleSheetStyle")) {
-        if (!m_numbers) {
-            // The same for every box of the window: asked once for its font at its resolution.
-            struct Known {
-                QFont font;
-                int dpi;
-                std::shared_ptr<const UnshapedLayouts> numbers;
-            };
-            static std::vector<Known> known;
-            const QFont shaped = Shaped(font());
-            auto found = std::find_if(known.begin(), known.end(), [&](const Known& entry) {
-                return entry.font == shaped && entry.dpi == logicalDpiY();
-            });
-            if (found == known.end()) {
-                known.push_back({shaped, logicalDpiY(),
-                                 std::make_shared<const UnshapedLayouts>(shaped, NumberAlphabet)});
-                found = known.end() - 1;
-            }
-            m_numbers = found->numbers;
-        }
+        if (!m_numbers)
+            m_numbers = NumbersFor(Shaped(font()), logicalDpiY());
         unshaped = m_numbers->Alike(text);
     }
-    if (unshaped == m_unshaped)
-        return;
+    if (unshaped != m_unshaped)
+        SetUnshaped(unshaped);
+}
+
+void TextBoxEdit::SetUnshaped(bool unshaped)
+{
     // Only the strategy is the box's own: everything else of the font is still the window's,
     // and so is the rest of the strategy, as it is now.
     QFont strategy;
     if (unshaped) {
         m_inheritedStrategy = font().styleStrategy();
-        m_windowStrategy = WindowStrategy();
+        m_windowStrategy = WindowFont().styleStrategy();
         strategy.setStyleStrategy(
             QFont::StyleStrategy(m_inheritedStrategy | QFont::PreferNoShaping));
     }
@@ -95,9 +99,9 @@ void TextBoxEdit::MatchShaper(const QString& text)
     m_switchingShaper = false;
 }
 
-QFont::StyleStrategy TextBoxEdit::WindowStrategy() const
+QFont TextBoxEdit::WindowFont() const
 {
-    return (parentWidget() ? parentWidget()->font() : QApplication::font(this)).styleStrategy();
+    return parentWidget() ? parentWidget()->font() : QApplication::font(this);
 }
 
 QFont TextBoxEdit::InheritedFont() const
@@ -135,7 +139,7 @@ void TextBoxEdit::paintEvent(QPaintEvent* event)
 {
     // A placeholder, which is set without an event, is drawn in the shaped font.
     if (m_unshaped && ((text().isEmpty() && !placeholderText().isEmpty()) ||
-                       WindowStrategy() != m_windowStrategy))
+                       WindowFont().styleStrategy() != m_windowStrategy))
         MatchShaper(text());
     QLineEdit::paintEvent(event);
 }
@@ -188,8 +192,7 @@ void TextBoxEdit::changeEvent(QEvent* event)
         // Either the window's font changed, under the box's strategy if it has one, or the box
         // was given a font of its own.
         if (m_unshaped) {
-            const QFont window = parentWidget() ? parentWidget()->font() : QApplication::font(this);
-            QFont ours = window;
+            QFont ours = WindowFont();
             ours.setStyleStrategy(
                 QFont::StyleStrategy(m_inheritedStrategy | QFont::PreferNoShaping));
             if (font() != ours) {

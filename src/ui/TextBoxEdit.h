@@ -45,7 +45,8 @@ private:
     void UpdateHints();
     void MatchShaper(const QString& text);
     QFont InheritedFont() const;
-    QFont::StyleStrategy WindowStrategy() const;
+    void SetUnshaped(bool unshaped);
+    QFont WindowFont() const;
 
     QString m_description;
     mutable int m_room = -1; // the text's room, measured again after a resize or a new style
