@@ -25,6 +25,19 @@ void ChartRecord::Replay(ChartSurface& surface) const
     }
 }
 
+void ChartRecord::Keep(Operation operation, float a, float b, float c, float d,
+                       std::optional<Rgb> colour)
+{
+    // Written member by member where the call is kept: a chart keeps hundreds of calls.
+    Call& call = m_calls.emplace_back();
+    call.operation = operation;
+    call.a = a;
+    call.b = b;
+    call.c = c;
+    call.d = d;
+    call.colour = colour;
+}
+
 void ChartRecord::Clear()
 {
     if (m_shown)
@@ -47,26 +60,26 @@ void ChartRecord::DrawLine(float x1, float y1, float x2, float y2, std::optional
 {
     if (m_shown)
         m_shown->DrawLine(x1, y1, x2, y2, colour);
-    m_calls.push_back({Operation::DrawLine, x1, y1, x2, y2, colour});
+    Keep(Operation::DrawLine, x1, y1, x2, y2, colour);
 }
 
 void ChartRecord::DrawLineTo(float x, float y, Rgb colour)
 {
     if (m_shown)
         m_shown->DrawLineTo(x, y, colour);
-    m_calls.push_back({Operation::DrawLineTo, x, y, 0, 0, colour});
+    Keep(Operation::DrawLineTo, x, y, 0, 0, colour);
 }
 
 void ChartRecord::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
     if (m_shown)
         m_shown->SetPoint(x, y, colour);
-    m_calls.push_back({Operation::SetPoint, x, y, 0, 0, colour});
+    Keep(Operation::SetPoint, x, y, 0, 0, colour);
 }
 
 void ChartRecord::DrawCircle(float x, float y, float radius, Rgb colour)
 {
     if (m_shown)
         m_shown->DrawCircle(x, y, radius, colour);
-    m_calls.push_back({Operation::DrawCircle, x, y, radius, 0, colour});
+    Keep(Operation::DrawCircle, x, y, radius, 0, colour);
 }

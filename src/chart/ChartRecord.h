@@ -33,6 +33,8 @@ private:
         std::optional<Rgb> colour;
     };
 
+    void Keep(Operation operation, float a, float b, float c, float d, std::optional<Rgb> colour);
+
     ChartSurface* m_shown = nullptr;
     std::optional<Call> m_scale; // the scale outlives a Clear
     std::vector<Call> m_calls;

@@ -251,35 +251,20 @@ void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, std::optiona
 {
     const QPointF from = ToPixels(x1, y1);
     m_current = ToPixels(x2, y2);
-    Keep({.kind = Shape::Kind::Line,
-          .colour = ColourOr(colour),
-          .x1 = from.x(),
-          .y1 = from.y(),
-          .x2 = m_current.x(),
-          .y2 = m_current.y()});
+    Keep(Shape::Kind::Line, ColourOr(colour), from.x(), from.y(), m_current.x(), m_current.y());
 }
 
 void ImageSurface::DrawLineTo(float x, float y, Rgb colour)
 {
     const QPointF from = m_current;
     m_current = ToPixels(x, y);
-    Keep({.kind = Shape::Kind::LineTo,
-          .colour = ColourOr(colour),
-          .x1 = from.x(),
-          .y1 = from.y(),
-          .x2 = m_current.x(),
-          .y2 = m_current.y()});
+    Keep(Shape::Kind::LineTo, ColourOr(colour), from.x(), from.y(), m_current.x(), m_current.y());
 }
 
 void ImageSurface::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
     m_current = ToPixels(x, y);
-    Keep({.kind = Shape::Kind::Point,
-          .colour = ColourOr(colour),
-          .x1 = 0,
-          .y1 = 0,
-          .x2 = m_current.x(),
-          .y2 = m_current.y()});
+    Keep(Shape::Kind::Point, ColourOr(colour), 0, 0, m_current.x(), m_current.y());
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
@@ -287,10 +272,5 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour)
     // Round on screen: the radius is measured on the horizontal scale for both directions.
     const qreal pixels = m_scale.Across(radius, m_area.width());
     const QPointF centre = ToPixels(x, y);
-    Keep({.kind = Shape::Kind::Circle,
-          .colour = ColourOr(colour),
-          .x1 = std::abs(pixels),
-          .y1 = 0,
-          .x2 = centre.x(),
-          .y2 = centre.y()});
+    Keep(Shape::Kind::Circle, ColourOr(colour), std::abs(pixels), 0, centre.x(), centre.y());
 }

@@ -83,11 +83,18 @@ private:
     {
         return colour ? qRgb(colour->red, colour->green, colour->blue) : m_foreground;
     }
-    void Keep(const Shape& shape)
+    // Written member by member where the shape is kept: a drawing keeps hundreds of shapes.
+    void Keep(Shape::Kind kind, QRgb colour, qreal x1, qreal y1, qreal x2, qreal y2)
     {
         if (!m_changeReported)
             Changed();
-        m_shapes.push_back(shape);
+        Shape& shape = m_shapes.emplace_back();
+        shape.kind = kind;
+        shape.colour = colour;
+        shape.x1 = x1;
+        shape.y1 = y1;
+        shape.x2 = x2;
+        shape.y2 = y2;
     }
     static bool ContinuesPolyline(const Shapes& shapes, std::size_t index);
     void DrawKept();
