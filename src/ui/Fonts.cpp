@@ -122,6 +122,11 @@ QFont Unshaped(QFont font)
 UnshapedLayouts::UnshapedLayouts(const QFont& font, QStringView alphabet)
     : m_alphabet(alphabet.toString()), m_moved(std::size_t(alphabet.size() * alphabet.size()))
 {
+    m_places.fill(-1);
+    for (qsizetype i = alphabet.size() - 1; i >= 0; --i) {
+        if (alphabet[i].unicode() < m_places.size())
+            m_places[alphabet[i].unicode()] = qint16(i);
+    }
     if (!OnlyPairwiseShaping(font))
         return; // shape everything
     // Every ordered pair of the alphabet side by side, laid out both ways; where the step from
@@ -196,7 +201,7 @@ std::optional<qreal> UnshapedLayouts::Width(QStringView text) const
         return std::nullopt;
     qreal width = 0;
     for (QChar c : text)
-        width += m_advances[std::size_t(m_alphabet.indexOf(c))];
+        width += m_advances[std::size_t(Place(c))];
     return width;
 }
 
@@ -206,7 +211,7 @@ bool UnshapedLayouts::Alike(QStringView text) const
         return false;
     qsizetype previous = -1;
     for (QChar c : text) {
-        const qsizetype at = m_alphabet.indexOf(c);
+        const qsizetype at = Place(c);
         if (at < 0)
             return false;
         if (previous >= 0 && m_moved[std::size_t(previous * m_alphabet.size() + at)])

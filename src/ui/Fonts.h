@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -31,7 +32,14 @@ public:
     std::optional<qreal> Width(QStringView text) const;
 
 private:
+    // The character's place in the alphabet, -1 for any other; by table for the first 128.
+    qsizetype Place(QChar c) const
+    {
+        return c.unicode() < m_places.size() ? m_places[c.unicode()] : m_alphabet.indexOf(c);
+    }
+
     QString m_alphabet;
+    std::array<qint16, 128> m_places;
     std::vector<bool> m_moved;     // by the first character's place, then the second's
     bool m_comparable = false;     // one glyph a character, in one font, both ways
     std::vector<qreal> m_advances; // by the character's place; empty where steps differ

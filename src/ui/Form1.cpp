@@ -42,6 +42,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
     setWindowTitle(ApplicationTitle);
+    m_decimalSeparator = locale().decimalPoint().toStdString();
 
     QAction* about = menuBar()->addAction("About");
     about->setObjectName("Mn_About");
@@ -232,5 +233,13 @@ void Form1::ShowMessage(const std::string& message)
 
 std::string Form1::DecimalSeparator() const
 {
-    return locale().decimalPoint().toStdString();
+    return m_decimalSeparator;
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // Every change of the window's locale, its own or the application's, comes as this event.
+    if (event->type() == QEvent::LocaleChange)
+        m_decimalSeparator = locale().decimalPoint().toStdString();
+    QMainWindow::changeEvent(event);
 }

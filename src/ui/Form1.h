@@ -47,6 +47,9 @@ public:
     void ShowMessage(const std::string& message) override;
     std::string DecimalSeparator() const override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     template <typename Control>
     Control* Find(std::string_view name) const;
@@ -68,7 +71,8 @@ private:
     QAction* m_copyChart = nullptr;
     QAction* m_saveChart = nullptr;
     QAction* m_copyResults = nullptr;
-    bool m_clicking = false;      // a click on Command1 is being handled
-    bool m_resultWritten = false; // a click has written a value into a box
+    std::string m_decimalSeparator; // the window's locale's, renewed when the locale changes
+    bool m_clicking = false;        // a click on Command1 is being handled
+    bool m_resultWritten = false;   // a click has written a value into a box
     std::unique_ptr<FormAbout> m_about;
 };

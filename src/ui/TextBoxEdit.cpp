@@ -48,7 +48,8 @@ TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text,
     // covers every pixel of its rectangle: nothing beneath it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
-        MatchShaper(now);
+        if (!m_showingValue)
+            MatchShaper(now);
         UpdateHints();
     });
     // The box opens in the shaped font; the first text it is given decides, so that the font
@@ -58,7 +59,9 @@ TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text,
 void TextBoxEdit::ShowValue(const QString& text)
 {
     MatchShaper(text); // before the line edit lays the text out, so that it does so once
+    m_showingValue = true;
     setText(text);
+    m_showingValue = false;
     setCursorPosition(0); // show the value from its first character
 }
 
@@ -73,13 +76,24 @@ void TextBoxEdit::MatchShaper(const QString& text)
     }
     bool unshaped = false;
     // A style sheet may set the font itself: it is left to do so.
-    if (!m_composing && placeholderText().isEmpty() && !style()->inherits("QStyleSheetStyle")) {
+    if (!m_composing && placeholderText().isEmpty() && !StyleSheeted()) {
         if (!m_numbers)
             m_numbers = NumbersFor(Shaped(font()), logicalDpiY());
         unshaped = m_numbers->Alike(text);
     }
     if (unshaped != m_unshaped)
         SetUnshaped(unshaped);
+}
+
+bool TextBoxEdit::StyleSheeted() const
+{
+    // Asked by the style's class, which says it, once for each class the box meets.
+    const QMetaObject* styleClass = style()->metaObject();
+    if (styleClass != m_styleClass) {
+        m_styleClass = styleClass;
+        m_styleSheeted = style()->inherits("QStyleSheetStyle");
+    }
+    return m_styleSheeted;
 }
 
 void TextBoxEdit::SetUnshaped(bool unshaped)

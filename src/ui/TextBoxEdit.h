@@ -44,6 +44,7 @@ private:
     int Room() const;
     void UpdateHints();
     void MatchShaper(const QString& text);
+    bool StyleSheeted() const;
     QFont InheritedFont() const;
     void SetUnshaped(bool unshaped);
     QFont WindowFont() const;
@@ -59,4 +60,7 @@ private:
     bool m_switchingShaper = false; // ... and is being given it or having it taken away
     bool m_ownFont = false;         // the box was given a font: the strategy is left alone
     bool m_composing = false;       // an input method's text is being composed in the box
+    bool m_showingValue = false;    // a value is being written, its font already matched
+    mutable const QMetaObject* m_styleClass = nullptr; // the style's class when last asked
+    mutable bool m_styleSheeted = false;               // ... and whether it applies a sheet
 };

@@ -157,6 +157,14 @@ private slots:
         Type("Text_Beta", "10");
         Click("Command1");
         QCOMPARE(Messages()->texts, QStringList{"Beta must be between 19,471 and 90 degrees"});
+
+        // A locale the window is given later is the one it writes and reads in from then on.
+        Window()->setLocale(QLocale::c());
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        QCOMPARE(Box("Text_Beta")->text(), "39.3139");
     }
 
     void TheScreenShowsTheChartAndItsMarks()
