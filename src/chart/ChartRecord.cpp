@@ -10,23 +10,23 @@ void ChartRecord::Replay(ChartSurface& surface) const
             surface.SetScale(call.a, call.b, call.c, call.d);
             break;
         case Operation::DrawLine:
-            surface.DrawLine(call.a, call.b, call.c, call.d, call.colour);
+            surface.DrawLine(call.a, call.b, call.c, call.d, Colour(call));
             break;
         case Operation::DrawLineTo:
-            surface.DrawLineTo(call.a, call.b, *call.colour);
+            surface.DrawLineTo(call.a, call.b, call.colour);
             break;
         case Operation::SetPoint:
-            surface.SetPoint(call.a, call.b, call.colour);
+            surface.SetPoint(call.a, call.b, Colour(call));
             break;
         case Operation::DrawCircle:
-            surface.DrawCircle(call.a, call.b, call.c, *call.colour);
+            surface.DrawCircle(call.a, call.b, call.c, call.colour);
             break;
         }
     }
 }
 
-void ChartRecord::Keep(Operation operation, float a, float b, float c, float d,
-                       std::optional<Rgb> colour)
+void ChartRecord::Keep(Operation operation, float a, float b, float c, float d, Rgb colour,
+                       bool coloured)
 {
     // Written member by member where the call is kept: a chart keeps hundreds of calls.
     Call& call = m_calls.emplace_back();
@@ -36,6 +36,7 @@ void ChartRecord::Keep(Operation operation, float a, float b, float c, float d,
     call.c = c;
     call.d = d;
     call.colour = colour;
+    call.coloured = coloured;
 }
 
 void ChartRecord::Clear()
@@ -49,7 +50,7 @@ void ChartRecord::SetScale(float left, float top, float right, float bottom)
 {
     if (m_shown)
         m_shown->SetScale(left, top, right, bottom);
-    const Call scale{Operation::SetScale, left, top, right, bottom, std::nullopt};
+    const Call scale{Operation::SetScale, left, top, right, bottom, Rgb{}, false};
     if (m_calls.empty())
         m_scale = scale;
     else
@@ -60,26 +61,26 @@ void ChartRecord::DrawLine(float x1, float y1, float x2, float y2, std::optional
 {
     if (m_shown)
         m_shown->DrawLine(x1, y1, x2, y2, colour);
-    Keep(Operation::DrawLine, x1, y1, x2, y2, colour);
+    Keep(Operation::DrawLine, x1, y1, x2, y2, colour.value_or(Rgb{}), colour.has_value());
 }
 
 void ChartRecord::DrawLineTo(float x, float y, Rgb colour)
 {
     if (m_shown)
         m_shown->DrawLineTo(x, y, colour);
-    Keep(Operation::DrawLineTo, x, y, 0, 0, colour);
+    Keep(Operation::DrawLineTo, x, y, 0, 0, colour, true);
 }
 
 void ChartRecord::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
     if (m_shown)
         m_shown->SetPoint(x, y, colour);
-    Keep(Operation::SetPoint, x, y, 0, 0, colour);
+    Keep(Operation::SetPoint, x, y, 0, 0, colour.value_or(Rgb{}), colour.has_value());
 }
 
 void ChartRecord::DrawCircle(float x, float y, float radius, Rgb colour)
 {
     if (m_shown)
         m_shown->DrawCircle(x, y, radius, colour);
-    Keep(Operation::DrawCircle, x, y, radius, 0, colour);
+    Keep(Operation::DrawCircle, x, y, radius, 0, colour, true);
 }

@@ -30,10 +30,17 @@ private:
     struct Call {
         Operation operation;
         float a, b, c, d;
-        std::optional<Rgb> colour;
+        // A colour kept as its parts: an optional one assembled on the way would be read back
+        // in a wider piece than it was written in, on every call.
+        Rgb colour;
+        bool coloured;
     };
+    static std::optional<Rgb> Colour(const Call& call)
+    {
+        return call.coloured ? std::optional(call.colour) : std::nullopt;
+    }
 
-    void Keep(Operation operation, float a, float b, float c, float d, std::optional<Rgb> colour);
+    void Keep(Operation operation, float a, float b, float c, float d, Rgb colour, bool coloured);
 
     ChartSurface* m_shown = nullptr;
     std::optional<Call> m_scale; // the scale outlives a Clear
