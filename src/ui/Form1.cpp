@@ -85,7 +85,9 @@ void Form1::ConnectEvents()
     for (OptionButton output :
          {OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta}) {
         connect(m_options[Index(output)], &QRadioButton::clicked, this, [this, output] {
+            m_picture1->HoldChanges(true);
             SelectOutput(*this, output);
+            m_picture1->HoldChanges(false);
             m_picture1->ShowChanges();
             SetChartDescription(EmptyChartDescription);
             UpdateChartMenu();
@@ -93,7 +95,9 @@ void Form1::ConnectEvents()
     }
     connect(m_command1, &QPushButton::clicked, this, [this] {
         m_clicking = true;
+        m_picture1->HoldChanges(true);
         const RequestOutcome outcome = Command1_Click(*this, m_state);
+        m_picture1->HoldChanges(false);
         m_clicking = false;
         m_picture1->ShowChanges();
         if (const auto description = ChartDescription(outcome, DecimalSeparator()))
@@ -226,6 +230,7 @@ ChartSurface& Form1::Picture1()
 
 void Form1::ShowMessage(const std::string& message)
 {
+    m_picture1->ShowChanges(); // what was drawn before the message shows behind it
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, QString::fromStdString(message),
                     QMessageBox::Ok, this);
     box.exec();

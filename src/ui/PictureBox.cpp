@@ -17,7 +17,8 @@ PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFr
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface = std::make_unique<ImageSurface>(
         contentsRect().size(), devicePixelRatioF(), background, [this] {
-            QMetaObject::invokeMethod(this, &PictureBox::ShowChanges, Qt::QueuedConnection);
+            if (!m_changesHeld)
+                QMetaObject::invokeMethod(this, &PictureBox::ShowChanges, Qt::QueuedConnection);
         });
 }
 

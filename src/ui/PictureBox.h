@@ -20,10 +20,14 @@ public:
     PictureBox(QRect geometry, QColor background, QWidget* parent);
 
     // The surface the chart draws on; what is drawn shows at the next repaint after
-    // ShowChanges, which is called by itself once control is back in the event loop.
+    // ShowChanges, which is called by itself once control is back in the event loop, unless
+    // changes are held.
     ImageSurface& Surface() { return *m_surface; }
     // Marks for repainting where the drawing has changed since it was last shown.
     void ShowChanges();
+    // While changes are held, whoever holds them calls ShowChanges when the drawing is done,
+    // and no call is queued for the event loop: queuing one wakes the loop, at a system call.
+    void HoldChanges(bool held) { m_changesHeld = held; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +40,7 @@ private:
     void ShowMenu(QPoint globalPosition);
 
     std::unique_ptr<ImageSurface> m_surface;
+    bool m_changesHeld = false;
 };
 
 // An axis label inside the chart area. It fills its own box with the chart's background rather
