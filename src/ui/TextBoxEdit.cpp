@@ -59,10 +59,14 @@ TextBoxEdit::TextBoxEdit(const QString& text, QWidget* parent) : QLineEdit(text,
 void TextBoxEdit::ShowValue(const QString& text)
 {
     MatchShaper(text); // before the line edit lays the text out, so that it does so once
+    // The line edit asks for the box to be repainted at each step; it is asked once, after.
+    const bool updates = updatesEnabled();
+    setUpdatesEnabled(false);
     m_showingValue = true;
     setText(text);
     m_showingValue = false;
     setCursorPosition(0); // show the value from its first character
+    setUpdatesEnabled(updates);
 }
 
 void TextBoxEdit::MatchShaper(const QString& text)
