@@ -4,6 +4,7 @@
 #include "physics/ArithmeticFault.h"
 #include "physics/ObliqueShock.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <exception>
@@ -80,15 +81,15 @@ void grafik(ControlModel& form, const FormState& state, double M1)
 
     std::optional<CurvePoints> other;
     const CurvePoints& curves = PointsFor(state, other);
-    for (std::size_t n = 0; n < curves.points.size(); ++n) {
-        const auto [x, y] = curves.points[n];
-        const std::size_t sample = n % CurvePoints::PointsPerCurve;
-        if (sample == 0) {
-            surface.SetPoint(x, y, std::nullopt);
-        } else {
-            const double M = static_cast<double>(11 + n / CurvePoints::PointsPerCurve) / 10.0;
-            surface.DrawLineTo(x, y, std::fabs(M - M1) < 0.1 ? chart::Red : chart::Blue);
-        }
+    // Curve by curve: its colour, then its first point, then a line to each of the others.
+    const std::size_t count = curves.points.size();
+    for (std::size_t first = 0; first < count; first += CurvePoints::PointsPerCurve) {
+        const double M = static_cast<double>(11 + first / CurvePoints::PointsPerCurve) / 10.0;
+        const Rgb colour = std::fabs(M - M1) < 0.1 ? chart::Red : chart::Blue;
+        const std::size_t end = std::min(count, first + CurvePoints::PointsPerCurve);
+        surface.SetPoint(curves.points[first][0], curves.points[first][1], std::nullopt);
+        for (std::size_t n = first + 1; n < end; ++n)
+            surface.DrawLineTo(curves.points[n][0], curves.points[n][1], colour);
     }
     if (curves.fault)
         std::rethrow_exception(curves.fault);
