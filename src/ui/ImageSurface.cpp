@@ -183,11 +183,16 @@ void ImageSurface::RestoreStart()
     if (!m_onStart || m_overStart.size() > 64) {
         std::memcpy(m_image.bits(), m_start.constBits(), m_image.sizeInBytes());
     } else {
-        // Only what was drawn over the kept image is copied back from it.
+        // Only what was drawn over the kept image is copied back from it, row by row of the
+        // two images' pixels, which have the same size and layout.
+        uchar* const to = m_image.bits();
+        const uchar* const from = m_start.constBits();
+        const qsizetype row = m_image.bytesPerLine();
         for (const QRect& rect : m_overStart) {
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                std::memcpy(m_image.scanLine(y) + rect.left() * 4,
-                            m_start.constScanLine(y) + rect.left() * 4, rect.width() * 4);
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                const qsizetype at = y * row + rect.left() * 4;
+                std::memcpy(to + at, from + at, std::size_t(rect.width()) * 4);
+            }
         }
     }
     m_onStart = true;
