@@ -39,6 +39,8 @@ void ChartRecord::Keep(Operation operation, float a, float b, float c, float d, 
     call.coloured = coloured;
 }
 
+// Each call is kept before it is passed on, so that passing it on is the call's last step.
+
 void ChartRecord::Clear()
 {
     if (m_shown)
@@ -59,28 +61,28 @@ void ChartRecord::SetScale(float left, float top, float right, float bottom)
 
 void ChartRecord::DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour)
 {
+    Keep(Operation::DrawLine, x1, y1, x2, y2, colour.value_or(Rgb{}), colour.has_value());
     if (m_shown)
         m_shown->DrawLine(x1, y1, x2, y2, colour);
-    Keep(Operation::DrawLine, x1, y1, x2, y2, colour.value_or(Rgb{}), colour.has_value());
 }
 
 void ChartRecord::DrawLineTo(float x, float y, Rgb colour)
 {
+    Keep(Operation::DrawLineTo, x, y, 0, 0, colour, true);
     if (m_shown)
         m_shown->DrawLineTo(x, y, colour);
-    Keep(Operation::DrawLineTo, x, y, 0, 0, colour, true);
 }
 
 void ChartRecord::SetPoint(float x, float y, std::optional<Rgb> colour)
 {
+    Keep(Operation::SetPoint, x, y, 0, 0, colour.value_or(Rgb{}), colour.has_value());
     if (m_shown)
         m_shown->SetPoint(x, y, colour);
-    Keep(Operation::SetPoint, x, y, 0, 0, colour.value_or(Rgb{}), colour.has_value());
 }
 
 void ChartRecord::DrawCircle(float x, float y, float radius, Rgb colour)
 {
+    Keep(Operation::DrawCircle, x, y, radius, 0, colour, true);
     if (m_shown)
         m_shown->DrawCircle(x, y, radius, colour);
-    Keep(Operation::DrawCircle, x, y, radius, 0, colour, true);
 }
