@@ -18,18 +18,29 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor bac
     m_area = m_image.deviceIndependentSize();
 }
 
-std::size_t ImageSurface::SameStart(const Shapes& a, const Shapes& b)
+std::size_t ImageSurface::SameStart(const Shapes& a, const Shapes& b, std::size_t from)
 {
     // Runs of shapes by the library's block compare, then shape by shape in the run that differs.
     constexpr std::size_t Run = 32;
     const std::size_t common = std::min(a.size(), b.size());
-    std::size_t same = 0;
+    std::size_t same = std::min(from, common);
     while (same + Run <= common &&
            std::memcmp(a.data() + same, b.data() + same, Run * sizeof(Shape)) == 0)
         same += Run;
     while (same < common && Same(a[same], b[same]))
         ++same;
     return same;
+}
+
+std::size_t ImageSurface::SameAsPrevious()
+{
+    if (m_samePreviousCounted != m_shapes.size()) {
+        // Shapes added since: counted on only if every shape counted so far was alike.
+        if (m_samePrevious == m_samePreviousCounted)
+            m_samePrevious = SameStart(m_shapes, m_previous, m_samePrevious);
+        m_samePreviousCounted = m_shapes.size();
+    }
+    return m_samePrevious;
 }
 
 ImageSurface::~ImageSurface() = default;
@@ -65,7 +76,7 @@ QRegion ImageSurface::TakeChangedArea()
 {
     if (!m_changeReported && !m_readBeforeTaken)
         return {};
-    const std::size_t same = SameStart(m_shapes, m_taken);
+    const std::size_t same = m_takenIsPrevious ? SameAsPrevious() : SameStart(m_shapes, m_taken);
     QRegion area;
     if (!m_everTaken || m_takenWhole || m_polylineCut || m_readBeforeTaken) {
         area = QRect(QPoint(0, 0), m_area.toSize());
@@ -79,6 +90,8 @@ QRegion ImageSurface::TakeChangedArea()
     }
     m_taken.resize(same);
     m_taken.insert(m_taken.end(), m_shapes.begin() + std::ptrdiff_t(same), m_shapes.end());
+    m_takenIsShapes = true;
+    m_takenIsPrevious = false;
     m_takenWhole = m_polylineCut;
     m_everTaken = true;
     m_readBeforeTaken = false;
@@ -146,7 +159,12 @@ void ImageSurface::DrawKept()
         FinishPainting();
         std::size_t from = 0;
         const std::size_t kept = m_startShapes.size();
-        if (kept > 0 && kept <= m_shapes.size() && SameStart(m_startShapes, m_shapes) == kept &&
+        if (kept > 0 && kept <= m_shapes.size() && !m_startBeginsShapes) {
+            m_startBeginsShapes = m_startBeginsPrevious
+                                      ? SameAsPrevious() >= kept
+                                      : SameStart(m_startShapes, m_shapes) == kept;
+        }
+        if (kept > 0 && kept <= m_shapes.size() && m_startBeginsShapes &&
             !ContinuesPolyline(m_shapes, kept)) {
             RestoreStart();
             from = kept;
@@ -156,7 +174,7 @@ void ImageSurface::DrawKept()
         }
         // What this drawing shares with the one before is likely to begin the next one too:
         // the image after it is kept, ending where a polyline ends anyway.
-        std::size_t shared = SameStart(m_shapes, m_previous);
+        std::size_t shared = SameAsPrevious();
         while (shared > from && ContinuesPolyline(m_shapes, shared))
             --shared;
         if (shared > from) {
@@ -170,6 +188,8 @@ void ImageSurface::DrawKept()
             m_onStart = true;
             m_overStart.clear();
             m_startShapes.assign(m_shapes.begin(), m_shapes.begin() + std::ptrdiff_t(shared));
+            m_startBeginsShapes = true;
+            m_startBeginsPrevious = true; // shared counts shapes the two drawings have alike
             from = shared;
         }
         m_drawn = from;
@@ -239,9 +259,16 @@ void ImageSurface::Clear()
     m_polyline.clear();
     FinishPainting();
     // A clear after a clear keeps the drawing before both as the one to compare with.
-    if (!m_shapes.empty())
+    if (!m_shapes.empty()) {
         m_previous.swap(m_shapes);
+        m_startBeginsPrevious = m_startBeginsShapes;
+        m_takenIsPrevious = m_takenIsShapes;
+    }
     m_shapes.clear();
+    m_startBeginsShapes = false;
+    m_takenIsShapes = false;
+    m_samePrevious = 0;
+    m_samePreviousCounted = 0;
     m_drawn = 0;
     m_fresh = true;
     m_polylineCut = false;

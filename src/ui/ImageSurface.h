@@ -72,8 +72,13 @@ private:
         std::memcpy(y, &b, sizeof y);
         return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3]) | (x[4] ^ y[4])) == 0;
     }
-    // How many shapes `a` and `b` begin with in common.
-    static std::size_t SameStart(const Shapes& a, const Shapes& b);
+    // How many shapes `a` and `b` begin with in common, of which the first `from` are known.
+    static std::size_t SameStart(const Shapes& a, const Shapes& b, std::size_t from = 0);
+    // SameStart(m_shapes, m_previous), counted on from where it was last counted: the drawing
+    // only grows between two Clears. The start kept and the drawing last taken are compared
+    // through it where they are known to begin m_previous or to be it, so that a drawing of
+    // hundreds of shapes is compared with another once, not three times.
+    std::size_t SameAsPrevious();
 
     // Inline, as Keep: a drawing makes hundreds of calls.
     QPointF ToPixels(float x, float y) const { return m_scale.ToArea(x, y, m_area); }
@@ -88,6 +93,7 @@ private:
     {
         if (!m_changeReported)
             Changed();
+        m_takenIsShapes = false;
         Shape& shape = m_shapes.emplace_back();
         shape.kind = kind;
         shape.colour = colour;
@@ -112,15 +118,21 @@ private:
     ChartScale m_scale;
     QSizeF m_area; // the image's size in device-independent pixels
     QPointF m_current;
-    Shapes m_shapes;         // since the last Clear
-    std::size_t m_drawn = 0; // of m_shapes, on m_image
-    bool m_fresh = false;    // m_image is not yet drawn on since the last Clear
-    Shapes m_previous;       // the drawing before the last Clear
-    Shapes m_startShapes;    // what m_start holds, drawn on the background
+    Shapes m_shapes;                       // since the last Clear
+    std::size_t m_drawn = 0;               // of m_shapes, on m_image
+    bool m_fresh = false;                  // m_image is not yet drawn on since the last Clear
+    Shapes m_previous;                     // the drawing before the last Clear
+    std::size_t m_samePrevious = 0;        // how many shapes m_shapes begins m_previous with
+    std::size_t m_samePreviousCounted = 0; // ... counted over this many of m_shapes
+    Shapes m_startShapes;                  // what m_start holds, drawn on the background
+    bool m_startBeginsShapes = false;      // m_startShapes is where m_shapes begins
+    bool m_startBeginsPrevious = false;    // ... where m_previous begins
     QImage m_start;
     bool m_onStart = false;         // m_image is m_start with m_overStart drawn on it
     std::vector<QRect> m_overStart; // device pixels
     Shapes m_taken;                 // the drawing when its changed area was last taken
+    bool m_takenIsShapes = false;   // m_taken is m_shapes, shape for shape
+    bool m_takenIsPrevious = false; // ... is m_previous
     bool m_takenWhole = false;      // ... and it was read with a polyline cut short
     bool m_everTaken = false;
     bool m_polylineCut = false; // the image was read with a polyline not ended

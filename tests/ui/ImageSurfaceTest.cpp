@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -88,6 +89,40 @@ private slots:
         QCOMPARE(surface.Image().pixelColor(120, 70), QColor(Qt::black));
     }
 
+    // The changed area counts from what was last taken, whatever was drawn since: a whole
+    // drawing that was cleared before anyone took it, or a line added after a take.
+    void ChangedAreaCountsFromWhatWasLastTaken()
+    {
+        for (const bool wholeDrawingMissed : {true, false}) {
+            const auto chart = Chart();
+            ImageSurface& surface = *chart;
+            QImage shown;
+            const auto show = [&] {
+                const QRegion changed = surface.TakeChangedArea();
+                const QImage& image = surface.Image();
+                if (shown.isNull())
+                    shown = QImage(image.size(), image.format());
+                for (const QRect& rect : changed) {
+                    for (int y = rect.top(); y <= rect.bottom(); ++y)
+                        for (int x = rect.left(); x <= rect.right(); ++x)
+                            shown.setPixel(x, y, image.pixel(x, y));
+                }
+            };
+            surface.DrawLine(0, -10, 90, -10, red);
+            show();
+            if (wholeDrawingMissed) {
+                surface.Clear();
+                surface.DrawLine(0, -10, 90, -10, red);
+            }
+            surface.DrawLine(0, -20, 90, -20, red);
+            surface.Clear();
+            surface.DrawLine(0, -10, 90, -10, red);
+            surface.DrawLine(0, -20, 90, -20, red);
+            show();
+            QCOMPARE(shown, surface.Image());
+        }
+    }
+
     // Drawings that share their first calls with earlier ones, in every way of sharing (a
     // polyline cut anywhere, a colour changed, calls added or left out, the image read midway),
     // look exactly as the same calls drawn on a fresh surface, and so does an image that takes
@@ -99,9 +134,11 @@ private slots:
             float x, y;
             bool red;
             bool read; // the image is read after the call
+            bool take; // ... or its changed area taken and shown, as the window does
         };
         // Without a leading point, the first line goes on from where the drawing before ended.
-        const auto draw = [](ImageSurface& surface, const std::vector<Call>& calls, bool point) {
+        const auto draw = [](ImageSurface& surface, const std::vector<Call>& calls, bool point,
+                             const std::function<void()>& show = {}) {
             surface.Clear();
             if (point)
                 surface.SetPoint(-10, 5, std::nullopt);
@@ -121,22 +158,32 @@ private slots:
                     surface.DrawCircle(call.x, call.y, 2.5f, colour);
                     break;
                 }
-                if (call.read)
+                // Reading the image ends a polyline where it is read: the take reads it too.
+                if (call.take && show)
+                    show();
+                else if (call.read || call.take)
                     surface.Image();
             }
         };
         QRandomGenerator random(20240611);
         const auto randomCall = [&random] {
             const int kind = random.bounded(10);
-            return Call{kind < 7 ? 0 : kind - 6, float(random.bounded(-12.0) + 98),
+            return Call{kind < 7 ? 0 : kind - 6,          float(random.bounded(-12.0) + 98),
                         float(-random.bounded(40.0) + 4), random.bounded(4) == 0,
-                        random.bounded(40) == 0};
+                        random.bounded(40) == 0,          random.bounded(30) == 0};
         };
         int changes = 0;
         ImageSurface persistent(QSize(110, 40), 1, background, [&changes] { ++changes; });
         // Gets every drawing after a scale that changed and came back, so it takes no shape over.
         ImageSurface mirror(QSize(110, 40), 1, background);
         QImage shown(110, 40, QImage::Format_RGB32); // where only the changed area is copied to
+        const auto copy = [&](const QRegion& changed) {
+            for (const QRect& rect : changed) {
+                for (int y = rect.top(); y <= rect.bottom(); ++y)
+                    for (int x = rect.left(); x <= rect.right(); ++x)
+                        shown.setPixel(x, y, persistent.Image().pixel(x, y));
+            }
+        };
         std::vector<Call> calls;
         std::vector<Call> before;
         bool point = true;
@@ -160,7 +207,11 @@ private slots:
             for (int added = random.bounded(30); added > 0; --added)
                 calls.push_back(randomCall());
             persistent.SetScale(left, -35, 100, 5);
-            draw(persistent, calls, point);
+            draw(persistent, calls, point, [&] {
+                const QRegion changed = persistent.TakeChangedArea();
+                persistent.Image();
+                copy(changed);
+            });
             mirror.SetScale(0, 0, 1, 1);
             mirror.SetScale(left, -35, 100, 5);
             draw(mirror, calls, point);
@@ -176,11 +227,7 @@ private slots:
                 draw(*fresh, calls, point);
                 QCOMPARE(persistent.Image(), fresh->Image());
             }
-            for (const QRect& rect : takenFirst ? changed : persistent.TakeChangedArea()) {
-                for (int y = rect.top(); y <= rect.bottom(); ++y)
-                    for (int x = rect.left(); x <= rect.right(); ++x)
-                        shown.setPixel(x, y, persistent.Image().pixel(x, y));
-            }
+            copy(takenFirst ? changed : persistent.TakeChangedArea());
             QCOMPARE(shown, mirror.Image());
         }
     }
