@@ -42,7 +42,7 @@ std::size_t SignificantDigits(std::string_view fixed)
 
 std::string Exponential(double value)
 {
-    Digits buffer;
+    Digits buffer{};
     const std::string_view text =
         ToChars(buffer, value, std::chars_format::scientific, MaxSignificantDigits - 1);
     const auto e = text.find('e');
@@ -62,13 +62,15 @@ std::string FormatRounded(double value, int places, const std::string& decimalSe
     // Rounded once from the exact binary value, to the places asked for or to the 15th
     // significant digit, whichever comes first; to_chars breaks exact ties to even. The digits
     // are looked at where to_chars wrote them: a box is written seven times a click.
-    Digits buffer;
+    Digits buffer{};
     std::string_view text;
     for (int decimals = places; decimals >= 0; --decimals) {
         text = ToChars(buffer, value, std::chars_format::fixed, decimals);
         if (SignificantDigits(text) <= MaxSignificantDigits)
             break;
     }
+    if (text.empty())
+        return "0"; // no places at all were asked for
     const std::size_t sign = text[0] == '-' ? 1 : 0;
     const auto integerDigits =
         (text.find('.') == std::string_view::npos ? text.size() : text.find('.')) - sign;

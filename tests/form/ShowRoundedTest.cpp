@@ -46,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{"exponent_form_exact_power", 1e15, 4, "1E+15"},
         RoundCase{"carry_into_exponent_form", 999999999999999.9, 4, "1E+15"},
         RoundCase{"negative_exponent_form", -1.5e20, 2, "-1.5E+20"},
-        RoundCase{"largest_double", 1.7976931348623157e308, 4, "1.79769313486232E+308"}),
+        RoundCase{"largest_double", 1.7976931348623157e308, 4, "1.79769313486232E+308"},
+        RoundCase{"no_places_at_all", 1.5, -1, "0"},
+        RoundCase{"more_places_than_digits_are_written", 1.5, 500, "1.5E+00"}),
     ParamName);
 
 TEST(ShowRounded, WritesTheBoxInTheUsersDecimalSeparator)
