@@ -60,13 +60,16 @@ void TextBoxEdit::ShowValue(const QString& text)
 {
     MatchShaper(text); // before the line edit lays the text out, so that it does so once
     // The line edit asks for the box to be repainted at each step; it is asked once, after.
-    const bool updates = updatesEnabled();
-    setUpdatesEnabled(false);
+    // Where a parent holds updates back, the box is left as the parent set it.
+    const bool gather = updatesEnabled();
+    if (gather)
+        setUpdatesEnabled(false);
     m_showingValue = true;
     setText(text);
     m_showingValue = false;
     setCursorPosition(0); // show the value from its first character
-    setUpdatesEnabled(updates);
+    if (gather)
+        setUpdatesEnabled(true);
 }
 
 void TextBoxEdit::MatchShaper(const QString& text)

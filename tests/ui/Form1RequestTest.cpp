@@ -106,6 +106,19 @@ private slots:
         QCOMPARE(Picture()->Surface().Image(), chart);
     }
 
+    // Values written while the window holds its repaints back are painted once it lets them go.
+    void ValuesWrittenWhileTheWindowHoldsRepaintsBackAreShownAfter()
+    {
+        Window()->setUpdatesEnabled(false);
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        Window()->setUpdatesEnabled(true);
+        for (const char* box : {"Text_Beta", "Text_Mn1", "Text_T2T1"})
+            QVERIFY2(Box(box)->updatesEnabled(), box);
+    }
+
     void ArithmeticFaultIsReportedAndTheWindowGoesOn()
     {
         Click("Option_Beta");
