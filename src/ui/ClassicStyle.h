@@ -20,6 +20,11 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    // The menu bar's overflow button shows only when the menu bar is too narrow for its menus.
+    // Its icon, read from image files through the image plugins (a twentieth of the window's
+    // start-up), is made the first time it is drawn or asked about, not when the window is built.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 
 private:
     // A text box's panel, its inside filled and its sunken border drawn, is one picture for every

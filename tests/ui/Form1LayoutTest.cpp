@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QInputMethod>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -325,6 +326,34 @@ private slots:
             const UnshapedLayouts narrow(QFont("Liberation Sans Narrow"),
                                          TextBoxEdit::NumberAlphabet);
             QVERIFY(narrow.Alike(u"12.5") && !narrow.Alike(u"11.5"));
+        }
+    }
+
+    // The menu bar's overflow button gets its icon when first drawn: the same pixels at every
+    // size, ratio and mode as the style's own, in the direction of when the button was built.
+    void TheMenuBarsOverflowIconIsTheStylesOwn()
+    {
+        ClassicStyle style;
+        QMenuBar bar;
+        constexpr auto icon = QStyle::SP_ToolBarHorizontalExtensionButton;
+        for (const Qt::LayoutDirection direction : {Qt::RightToLeft, Qt::LeftToRight}) {
+            QGuiApplication::setLayoutDirection(direction);
+            const QIcon made = style.QProxyStyle::standardIcon(icon, nullptr, &bar);
+            const QIcon deferred = style.standardIcon(icon, nullptr, &bar);
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QVERIFY(!deferred.isNull());
+            QCOMPARE(deferred.availableSizes(), made.availableSizes());
+            for (const int side : {7, 12, 16, 20, 32, 48}) {
+                QCOMPARE(deferred.actualSize(QSize(side, side)),
+                         made.actualSize(QSize(side, side)));
+                for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 2.75})
+                    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+                        const QPixmap want = made.pixmap(QSize(side, side), ratio, mode);
+                        const QPixmap got = deferred.pixmap(QSize(side, side), ratio, mode);
+                        QCOMPARE(got.devicePixelRatio(), want.devicePixelRatio());
+                        QCOMPARE(got.toImage(), want.toImage());
+                    }
+            }
         }
     }
 
