@@ -28,7 +28,8 @@ void ChartRecord::Replay(ChartSurface& surface) const
 void ChartRecord::Keep(Operation operation, float a, float b, float c, float d, Rgb colour,
                        bool coloured)
 {
-    // Written member by member where the call is kept: a chart keeps hundreds of calls.
+    // Written member by member where the call is kept: a chart keeps hundreds of calls. Each
+    // call is kept before it is passed on, so that passing it on is the call's last step.
     Call& call = m_calls.emplace_back();
     call.operation = operation;
     call.a = a;
@@ -38,8 +39,6 @@ void ChartRecord::Keep(Operation operation, float a, float b, float c, float d, 
     call.colour = colour;
     call.coloured = coloured;
 }
-
-// Each call is kept before it is passed on, so that passing it on is the call's last step.
 
 void ChartRecord::Clear()
 {

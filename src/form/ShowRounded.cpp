@@ -72,8 +72,7 @@ std::string FormatRounded(double value, int places, const std::string& decimalSe
     if (text.empty())
         return "0"; // no places at all were asked for
     const std::size_t sign = text[0] == '-' ? 1 : 0;
-    const auto integerDigits =
-        (text.find('.') == std::string_view::npos ? text.size() : text.find('.')) - sign;
+    const auto integerDigits = std::min(text.find('.'), text.size()) - sign;
     std::string exponential;
     if (integerDigits > MaxSignificantDigits) {
         exponential = Exponential(value);

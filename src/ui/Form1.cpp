@@ -85,21 +85,19 @@ void Form1::ConnectEvents()
     for (OptionButton output :
          {OptionButton::Option_M1, OptionButton::Option_Teta, OptionButton::Option_Beta}) {
         connect(m_options[Index(output)], &QRadioButton::clicked, this, [this, output] {
-            m_picture1->HoldChanges(true);
+            m_picture1->HoldChanges();
             SelectOutput(*this, output);
-            m_picture1->HoldChanges(false);
-            m_picture1->ShowChanges();
+            m_picture1->ReleaseChanges();
             SetChartDescription(EmptyChartDescription);
             UpdateChartMenu();
         });
     }
     connect(m_command1, &QPushButton::clicked, this, [this] {
         m_clicking = true;
-        m_picture1->HoldChanges(true);
+        m_picture1->HoldChanges();
         const RequestOutcome outcome = Command1_Click(*this, m_state);
-        m_picture1->HoldChanges(false);
+        m_picture1->ReleaseChanges();
         m_clicking = false;
-        m_picture1->ShowChanges();
         if (const auto description = ChartDescription(outcome, DecimalSeparator()))
             SetChartDescription(*description);
         UpdateChartMenu();

@@ -159,13 +159,10 @@ void ImageSurface::DrawKept()
         FinishPainting();
         std::size_t from = 0;
         const std::size_t kept = m_startShapes.size();
-        if (kept > 0 && kept <= m_shapes.size() && !m_startBeginsShapes) {
-            m_startBeginsShapes = m_startBeginsPrevious
-                                      ? SameAsPrevious() >= kept
-                                      : SameStart(m_startShapes, m_shapes) == kept;
-        }
-        if (kept > 0 && kept <= m_shapes.size() && m_startBeginsShapes &&
-            !ContinuesPolyline(m_shapes, kept)) {
+        m_startBeginsShapes = kept > 0 && kept <= m_shapes.size() &&
+                              (m_startBeginsPrevious ? SameAsPrevious() >= kept
+                                                     : SameStart(m_startShapes, m_shapes) == kept);
+        if (m_startBeginsShapes && !ContinuesPolyline(m_shapes, kept)) {
             RestoreStart();
             from = kept;
         } else {

@@ -25,9 +25,14 @@ public:
     ImageSurface& Surface() { return *m_surface; }
     // Marks for repainting where the drawing has changed since it was last shown.
     void ShowChanges();
-    // While changes are held, whoever holds them calls ShowChanges when the drawing is done,
-    // and no call is queued for the event loop: queuing one wakes the loop, at a system call.
-    void HoldChanges(bool held) { m_changesHeld = held; }
+    // While changes are held no call is queued for the event loop (queuing one wakes the loop,
+    // at a system call); releasing them shows what changed meanwhile.
+    void HoldChanges() { m_changesHeld = true; }
+    void ReleaseChanges()
+    {
+        m_changesHeld = false;
+        ShowChanges();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
