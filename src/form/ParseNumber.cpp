@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -56,7 +57,8 @@ double ParseRadix(std::string_view digits, int bitsPerDigit)
     return value;
 }
 
-double ParseRadixPrefixed(std::string_view text)
+// Reads the &H or &O integer at the start of `text`; `*length` is the number of its characters.
+double ParseRadixPrefixed(std::string_view text, std::size_t* length)
 {
     const char radix = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
     const auto isDigit = [radix](char c) {
@@ -65,23 +67,35 @@ double ParseRadixPrefixed(std::string_view text)
     };
     const std::string_view rest = text.substr(2);
     const auto end = std::find_if_not(rest.begin(), rest.end(), isDigit);
-    return ParseRadix(rest.substr(0, static_cast<std::size_t>(end - rest.begin())),
-                      radix == 'H' ? 4 : 3);
+    const auto digits = static_cast<std::size_t>(end - rest.begin());
+    *length = 2 + digits;
+    return ParseRadix(rest.substr(0, digits), radix == 'H' ? 4 : 3);
 }
 
 } // namespace
 
 double ParseNumber(std::string_view text, std::string_view decimalSeparator)
 {
+    return ReadNumber(text, decimalSeparator).value;
+}
+
+NumberReading ReadNumber(std::string_view text, std::string_view decimalSeparator)
+{
     std::string compact;
     std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
                  [](char c) { return !IsSkipped(c); });
+    const auto read = [&compact](double value, std::size_t length) {
+        return NumberReading{value, length < compact.size()};
+    };
 
     if (compact.size() >= 2 && compact[0] == '&') {
         const char radix = static_cast<char>(std::toupper(static_cast<unsigned char>(compact[1])));
-        if (radix == 'H' || radix == 'O')
-            return ParseRadixPrefixed(compact);
-        return 0.0;
+        std::size_t length = 0;
+        if (radix == 'H' || radix == 'O') {
+            const double value = ParseRadixPrefixed(compact, &length);
+            return read(value, length);
+        }
+        return read(0.0, 0);
     }
 
     std::size_t i = 0;
@@ -91,8 +105,9 @@ double ParseNumber(std::string_view text, std::string_view decimalSeparator)
             number += '-';
         ++i;
     }
-    // Decimal order of the first significant digit, to tell overflow from underflow.
-    long order = 0;
+    // Decimal order of the first significant digit, to tell overflow from underflow. Both it and
+    // the exponent are 64-bit, whatever the width of long on the platform.
+    std::int64_t order = 0;
     bool significant = false;
     bool anyDigit = false;
     for (; i < compact.size() && IsDigit(compact[i]); ++i) {
@@ -118,20 +133,24 @@ double ParseNumber(std::string_view text, std::string_view decimalSeparator)
         }
     }
     if (!anyDigit)
-        return 0.0;
+        return read(0.0, 0);
 
-    long exponent = 0;
+    std::int64_t exponent = 0;
     if (i < compact.size() && std::string_view("EeDd").find(compact[i]) != std::string_view::npos) {
         std::size_t j = i + 1;
         bool negative = false;
         if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
             negative = compact[j++] == '-';
         if (j < compact.size() && IsDigit(compact[j])) {
+            // Beyond 10^9 every exponent overflows or underflows alike: the cap is applied
+            // before the next digit, so the sum never leaves 64 bits.
+            constexpr std::int64_t Cap = 1'000'000'000;
             for (; j < compact.size() && IsDigit(compact[j]); ++j)
-                exponent = std::min(exponent * 10 + (compact[j] - '0'), 1'000'000'000L);
+                exponent = std::min(exponent * 10 + (compact[j] - '0'), Cap);
             if (negative)
                 exponent = -exponent;
             number += 'e' + std::to_string(exponent);
+            i = j;
         }
     }
 
@@ -140,7 +159,7 @@ double ParseNumber(std::string_view text, std::string_view decimalSeparator)
     if (outOfRange) {
         if (order + exponent > 0)
             throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
-        return 0.0;
+        return read(0.0, i);
     }
-    return value;
+    return read(value, i);
 }

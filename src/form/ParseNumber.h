@@ -10,3 +10,12 @@
 // continue the number. A number beyond the range of a double throws ArithmeticFault (overflow);
 // one too small for it reads as 0.
 double ParseNumber(std::string_view text, std::string_view decimalSeparator = ".");
+
+// What ParseNumber makes of a text: the value, and whether anything but blanks follows the number
+// it was read as ("2,5" with "." as the only decimal point reads as 2 and goes on with ",5";
+// "abc" reads as 0 and goes on with all of it). Throws as ParseNumber does.
+struct NumberReading {
+    double value = 0.0;
+    bool textGoesOn = false;
+};
+NumberReading ReadNumber(std::string_view text, std::string_view decimalSeparator = ".");

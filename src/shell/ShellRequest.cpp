@@ -1,9 +1,14 @@
 #include "shell/ShellRequest.h"
 
 #include "form/FormState.h"
+#include "form/ParseNumber.h"
+#include "physics/ArithmeticFault.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
 #include "shell/ShellForm.h"
+
+#include <charconv>
+#include <iterator>
 
 ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSeparator,
                    ChartSurface* chart)
@@ -32,6 +37,36 @@ ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSepara
     }
     answer.messages = form.Messages();
     return answer;
+}
+
+std::vector<std::string> ReadNotes(const ShellRequest& request, const std::string& decimalSeparator)
+{
+    std::vector<std::string> notes;
+    if (!request.output)
+        return notes;
+    const auto note = [&](const char* name, const std::optional<std::string>& typed,
+                          OptionButton output) {
+        if (!typed || request.output == output)
+            return;
+        NumberReading reading;
+        try {
+            reading = ReadNumber(*typed, decimalSeparator);
+        } catch (const ArithmeticFault&) {
+            return;
+        }
+        if (!reading.textGoesOn)
+            return;
+        char digits[32];
+        const auto end = std::to_chars(std::begin(digits), std::end(digits), reading.value).ptr;
+        std::string value(digits, end);
+        if (const std::size_t point = value.find('.'); point != std::string::npos)
+            value.replace(point, 1, decimalSeparator);
+        notes.push_back(std::string(name) + " \"" + *typed + "\" read as " + value);
+    };
+    note("M1", request.M1, OptionButton::Option_M1);
+    note("Teta", request.Teta, OptionButton::Option_Teta);
+    note("Beta", request.Beta, OptionButton::Option_Beta);
+    return notes;
 }
 
 int ExitStatus(OutcomeKind kind)

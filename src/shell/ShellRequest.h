@@ -38,6 +38,15 @@ struct ShellAnswer {
 ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSeparator,
                    ChartSurface* chart = nullptr);
 
+// What a user of the shell is told of the texts the request reads: for each input box whose typed
+// text goes on after the number the box reads it as, `M1 "2,5" read as 2` (the box's name as the
+// batch's header has it, the text, the value in the shortest digits that read back as it, with
+// `decimalSeparator`), in the order M1, Teta, Beta. Texts the request does not read (the
+// output's own, and every text when no output is chosen) and texts beyond a double's range (the
+// request itself says "Arithmetic overflow") have no note.
+std::vector<std::string> ReadNotes(const ShellRequest& request,
+                                   const std::string& decimalSeparator);
+
 // The exit status of a request from the shell: 0 solved, 3 refused (no output chosen or an input
 // out of range), 4 no attached shock, 5 calculation failed.
 int ExitStatus(OutcomeKind kind);

@@ -60,13 +60,18 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"comma_locale_exponent_form", "1,23456789012346E+15", 1.23456789012346e15, ","},
         ParseCase{"comma_locale_hex", "&H1F,8", 31.0, ","},
         ParseCase{"comma_locale_comma_alone", ",", 0.0, ","},
+        // The exponent is counted in 64 bits, also where long has 32: 2^31 and beyond.
+        ParseCase{"exponent_beyond_32_bits_underflows", "1e-2147483649", 0.0},
+        ParseCase{"exponent_of_20_digits_brought_back",
+                  "0." + std::string(30, '0') + "1e00000000000000000031", 1.0},
         ParseCase{"multibyte_separator", "2\u066b5", 2.5, "\u066b"}),
     ParamName);
 
 TEST(ParseNumberOverflow, NumbersBeyondDoubleRangeAreArithmeticOverflow)
 {
     for (const std::string& text :
-         std::vector<std::string>{"1e400", "-2.5D309", "&H" + std::string(300, 'F')}) {
+         std::vector<std::string>{"1e400", "-2.5D309", "&H" + std::string(300, 'F'), "1e2147483648",
+                                  "1e4294967306", "1e99999999999999999999"}) {
         try {
             ParseNumber(text);
             ADD_FAILURE() << text << " was read without a fault";
@@ -76,5 +81,39 @@ TEST(ParseNumberOverflow, NumbersBeyondDoubleRangeAreArithmeticOverflow)
         }
     }
 }
+
+struct GoesOnCase {
+    const char* name;
+    std::string text;
+    bool goesOn;
+    std::string separator = ".";
+};
+
+class ReadNumberTells : public testing::TestWithParam<GoesOnCase> {};
+
+// Whether something follows the number read is what a shell's note on a typed text rests on.
+TEST_P(ReadNumberTells, WhetherTheTextGoesOnAfterItsNumber)
+{
+    const NumberReading reading = ReadNumber(GetParam().text, GetParam().separator);
+    EXPECT_EQ(reading.value, ParseNumber(GetParam().text, GetParam().separator));
+    EXPECT_EQ(reading.textGoesOn, GetParam().goesOn) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberTells,
+    testing::Values(GoesOnCase{"whole_number", " 2 . 5 ", false},
+                    GoesOnCase{"comma_after_point_number", "2,5", true},
+                    GoesOnCase{"comma_in_comma_locale", "2,5", false, ","},
+                    GoesOnCase{"letters_after", "2abc", true},
+                    GoesOnCase{"letters_only", "abc", true}, GoesOnCase{"empty", "", false},
+                    GoesOnCase{"blank", " ", false}, GoesOnCase{"exponent_read", "1.5D+2", false},
+                    GoesOnCase{"exponent_without_digits", "2E", true},
+                    GoesOnCase{"second_point", "1.2.3", true},
+                    GoesOnCase{"trailing_point", "5.", false},
+                    GoesOnCase{"hex_whole", "&H1F", false},
+                    GoesOnCase{"hex_then_more", "&H1FZ", true},
+                    GoesOnCase{"unknown_radix", "&Z1", true}, GoesOnCase{"sign_alone", "-", true},
+                    GoesOnCase{"underflow_whole", "1e-400", false}),
+    ParamName);
 
 } // namespace

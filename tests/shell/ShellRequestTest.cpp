@@ -123,6 +123,44 @@ INSTANTIATE_TEST_SUITE_P(
                                {"Arithmetic overflow"}}),
     ParamName);
 
+struct NotesCase {
+    const char* name;
+    ShellRequest request;
+    std::string separator;
+    std::vector<std::string> notes;
+};
+
+class ShellReadNotes : public testing::TestWithParam<NotesCase> {};
+
+TEST_P(ShellReadNotes, SayWhereATypedTextWentOnAfterItsNumber)
+{
+    EXPECT_EQ(ReadNotes(GetParam().request, GetParam().separator), GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, ShellReadNotes,
+    testing::Values(
+        NotesCase{"whole_numbers_have_none", {Beta, Weak, " 2 ", "1e1", {}}, ".", {}},
+        NotesCase{"comma_with_point_separator",
+                  {Beta, Weak, "2,5", "10", {}},
+                  ".",
+                  {"M1 \"2,5\" read as 2"}},
+        NotesCase{"comma_with_comma_separator", {Beta, Weak, "2,5", "10", {}}, ",", {}},
+        NotesCase{"value_in_the_separator",
+                  {Beta, Weak, "2,5x", "10", {}},
+                  ",",
+                  {"M1 \"2,5x\" read as 2,5"}},
+        NotesCase{"each_field_in_box_order",
+                  {Mach, Weak, "x", "10deg", "40°"},
+                  ".",
+                  {"Teta \"10deg\" read as 10", "Beta \"40°\" read as 40"}},
+        NotesCase{
+            "letters_read_as_zero", {Teta, Weak, "abc", {}, "40"}, ".", {"M1 \"abc\" read as 0"}},
+        NotesCase{"output_field_not_read", {Teta, Weak, "2", "junk", "40"}, ".", {}},
+        NotesCase{"nothing_read_without_output", {{}, Weak, "2,5", "x", "y"}, ".", {}},
+        NotesCase{"overflow_left_to_the_request", {Beta, Weak, "1e999x", "10", {}}, ".", {}}),
+    ParamName);
+
 TEST(RequestTable, AlignsTheTextsAfterTheLabels)
 {
     const ShellAnswer answer = Answer({Beta, Weak, "2", "10", {}}, ",");
