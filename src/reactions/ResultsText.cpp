@@ -11,24 +11,71 @@ constexpr std::pair<TextBox, const char*> ResultNames[] = {
     {TextBox::Text_p2p1, "p2/p1"}, {TextBox::Text_T2T1, "T2/T1"},
 };
 
+std::size_t Index(TextBox box)
+{
+    return static_cast<std::size_t>(box);
+}
+
+// The input boxes of each output: the two quantities the request reads.
+struct Inputs {
+    OptionButton output;
+    TextBox first;
+    TextBox second;
+};
+constexpr Inputs InputsOf[] = {
+    {OptionButton::Option_M1, TextBox::Text_Teta, TextBox::Text_Beta},
+    {OptionButton::Option_Teta, TextBox::Text_M1, TextBox::Text_Beta},
+    {OptionButton::Option_Beta, TextBox::Text_M1, TextBox::Text_Teta},
+};
+
+void AppendLine(std::string& text, const char* name, std::string value)
+{
+    std::replace_if(
+        value.begin(), value.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; },
+        ' ');
+    text += name;
+    text += '\t';
+    text += value;
+    text += '\n';
+}
+
 } // namespace
 
-std::string ResultsText(const ControlModel& form)
+void ClickResults::Begin(const ControlModel& form)
 {
-    std::string text;
-    for (const auto& [box, name] : ResultNames) {
-        std::string value = form.Text(box);
-        if (!HoldsValue(value))
-            continue;
-        std::replace_if(
-            value.begin(), value.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; },
-            ' ');
-        text += name;
-        text += '\t';
-        text += value;
-        text += '\n';
+    m_click = {};
+    for (const Inputs& inputs : InputsOf) {
+        if (form.IsSelected(inputs.output)) {
+            m_click.boxes[Index(inputs.first)] = form.Text(inputs.first);
+            m_click.boxes[Index(inputs.second)] = form.Text(inputs.second);
+        }
     }
-    return text;
+}
+
+void ClickResults::Wrote(TextBox box, const std::string& text)
+{
+    m_click.boxes[Index(box)] = text;
+}
+
+void ClickResults::End(const RequestOutcome& outcome)
+{
+    if (!outcome.chartRedrawn)
+        return;
+    for (const auto& [box, name] : ResultNames) {
+        const std::optional<std::string>& value = m_click.boxes[Index(box)];
+        if (box == TextBox::Text_Beta && outcome.kind == OutcomeKind::NoAttachedSolution)
+            AppendLine(m_click.text, name, "no attached shock (" + outcome.finalMessage + ")");
+        else if (value && HoldsValue(*value))
+            AppendLine(m_click.text, name, *value);
+    }
+    m_kept = std::move(m_click);
+    m_click = {};
+}
+
+void ClickResults::Clear()
+{
+    m_click = {};
+    m_kept = {};
 }
 
 bool HoldsValue(const std::string& text)

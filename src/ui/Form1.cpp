@@ -88,16 +88,19 @@ void Form1::ConnectEvents()
             m_picture1->HoldChanges();
             SelectOutput(*this, output);
             m_picture1->ReleaseChanges();
+            m_results.Clear();
             SetChartDescription(EmptyChartDescription);
             UpdateChartMenu();
         });
     }
     connect(m_command1, &QPushButton::clicked, this, [this] {
         m_clicking = true;
+        m_results.Begin(*this);
         m_picture1->HoldChanges();
         const RequestOutcome outcome = Command1_Click(*this, m_state);
         m_picture1->ReleaseChanges();
         m_clicking = false;
+        m_results.End(outcome);
         if (const auto description = ChartDescription(outcome, DecimalSeparator()))
             SetChartDescription(*description);
         UpdateChartMenu();
@@ -132,7 +135,7 @@ void Form1::UpdateChartMenu()
 {
     m_copyChart->setEnabled(!m_chart->Empty());
     m_saveChart->setEnabled(!m_chart->Empty());
-    m_copyResults->setEnabled(m_resultWritten);
+    m_copyResults->setEnabled(!m_results.Empty());
 }
 
 void Form1::SetChartDescription(const std::string& description)
@@ -150,8 +153,8 @@ void Form1::CopyChart()
 
 void Form1::CopyResults()
 {
-    if (m_resultWritten)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(ResultsText(*this)));
+    if (!m_results.Empty())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(m_results.Text()));
 }
 
 void Form1::SaveChartAs()
@@ -194,8 +197,8 @@ void Form1::SetText(TextBox box, const std::string& text)
 {
     TextBoxEdit* edit = m_textBoxes[Index(box)];
     const QString newText = QString::fromStdString(text);
-    if (m_clicking && HoldsValue(text))
-        m_resultWritten = true;
+    if (m_clicking)
+        m_results.Wrote(box, text);
     if (edit->text() == newText)
         return; // β is written twice by a solved request: lay the text out once
     edit->ShowValue(newText);

@@ -6,6 +6,7 @@
 
 #include "form/ControlModel.h"
 #include "form/FormState.h"
+#include "reactions/ResultsText.h"
 
 #include <QMainWindow>
 
@@ -31,7 +32,7 @@ public:
     FormAbout* AboutWindow() const { return m_about.get(); }
 
     // What the chart's context menu does. Copy Chart puts the pixels the chart area shows on the
-    // clipboard, Copy Results the boxes' values as tab-separated lines; SaveChart writes the
+    // clipboard, Copy Results the values of the request the chart shows as tab-separated lines; SaveChart writes the
     // chart as a figure (PNG, SVG or PDF by the file's extension) and says why if it cannot.
     void CopyChart();
     void CopyResults();
@@ -73,6 +74,6 @@ private:
     QAction* m_copyResults = nullptr;
     std::string m_decimalSeparator; // the window's locale's, renewed when the locale changes
     bool m_clicking = false;        // a click on Command1 is being handled
-    bool m_resultWritten = false;   // a click has written a value into a box
+    ClickResults m_results;         // what Copy Results copies
     std::unique_ptr<FormAbout> m_about;
 };

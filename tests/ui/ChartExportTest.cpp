@@ -61,13 +61,14 @@ private slots:
         QCOMPARE(EnabledActions(), QStringList());
         Type("Text_M1", "2");
         Type("Text_Teta", "30");
-        Click("Command1"); // detached: a chart, but no value
-        QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs"}));
+        Click("Command1"); // detached: a chart, and M1 and θ without a shock
+        QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs", "CopyResults"}));
         Type("Text_Teta", "10");
         Click("Command1");
         QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs", "CopyResults"}));
-        Click("Option_M1"); // the chart is cleared; the results stay in their boxes
-        QCOMPARE(EnabledActions(), QStringList({"CopyResults"}));
+        // The chart is cleared; the results stay in their boxes but belong to no request now.
+        Click("Option_M1");
+        QCOMPARE(EnabledActions(), QStringList());
     }
 
     void TheMenuOpensByMouseKeyAndShiftF10()
@@ -118,12 +119,18 @@ private slots:
                                                        "M2\t1.64052\n"
                                                        "p2/p1\t1.70658\n"
                                                        "T2/T1\t1.17015\n");
-        // After another output choice the blanked inputs hold no value; a typed text is copied
-        // as its box shows it.
+        // A θ request after a strong β one: its own values, not the β request's results that
+        // its boxes still show; a typed text as its box shows it.
+        Click("Option_Strong");
+        Type("Text_Teta", "20");
+        Click("Command1");
         Click("Option_Teta");
         Type("Text_M1", "2abc");
+        Type("Text_Beta", "40");
+        Click("Command1");
+        QVERIFY(Control<QLineEdit>("Text_p2p1")->text() != "1"); // the strong shock's, still shown
         Action("CopyResults")->trigger();
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith("M1\t2abc\nMn1\t1.26714\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), "M1\t2abc\nθ\t10.6229\nβ\t40\n");
     }
 
     void SavedFiguresAreWholeFilesOfTheirFormat()
