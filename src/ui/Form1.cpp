@@ -16,7 +16,6 @@
 
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
@@ -159,16 +158,32 @@ void Form1::CopyResults()
 
 void Form1::SaveChartAs()
 {
-    QString filter = "PNG image (*.png)";
-    QString path = QFileDialog::getSaveFileName(
-        this, "Save Chart As", "theta-beta-chart.png",
-        "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)", &filter);
-    if (path.isEmpty())
+    struct FileType {
+        const char* filter;
+        const char* suffix;
+    };
+    static constexpr FileType FileTypes[] = {{"PNG image (*.png)", "png"},
+                                             {"SVG drawing (*.svg)", "svg"},
+                                             {"PDF document (*.pdf)", "pdf"}};
+    QFileDialog dialog(this, "Save Chart As");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const FileType& type : FileTypes)
+        filters << type.filter;
+    dialog.setNameFilters(filters);
+    // A name typed without an extension takes the chosen type's inside the dialog, before it
+    // asks whether to replace a file of that name.
+    dialog.setDefaultSuffix(FileTypes[0].suffix);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        for (const FileType& type : FileTypes) {
+            if (filter == type.filter)
+                dialog.setDefaultSuffix(type.suffix);
+        }
+    });
+    dialog.selectFile("theta-beta-chart.png");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    // A name without an extension takes the one of the chosen file type.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
-    SaveChart(path);
+    SaveChart(dialog.selectedFiles().first());
 }
 
 void Form1::SaveChart(const QString& path)

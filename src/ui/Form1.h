@@ -32,8 +32,9 @@ public:
     FormAbout* AboutWindow() const { return m_about.get(); }
 
     // What the chart's context menu does. Copy Chart puts the pixels the chart area shows on the
-    // clipboard, Copy Results the values of the request the chart shows as tab-separated lines; SaveChart writes the
-    // chart as a figure (PNG, SVG or PDF by the file's extension) and says why if it cannot.
+    // clipboard, Copy Results the values of the request the chart shows as tab-separated lines;
+    // SaveChart writes the chart as a figure (PNG, SVG or PDF by the file's extension) and says why
+    // if it cannot.
     void CopyChart();
     void CopyResults();
     void SaveChart(const QString& path);

@@ -1,6 +1,6 @@
+#include "reactions/ResultsText.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
-#include "reactions/ResultsText.h"
 #include "support/ParamName.h"
 #include "support/RecordingForm.h"
 
@@ -82,8 +82,8 @@ const std::string SolvedM2Teta10 = "M1\t2\nθ\t10\nβ\t39.3139\nMn1\t1.26714\nMn
 INSTANTIATE_TEST_SUITE_P(
     Clicks, CopyResults,
     testing::Values(
-        ResultsCase{"beta_solved_all_eight_in_window_order", {{Beta, "2", "10", {}}},
-                    SolvedM2Teta10},
+        ResultsCase{
+            "beta_solved_all_eight_in_window_order", {{Beta, "2", "10", {}}}, SolvedM2Teta10},
         ResultsCase{"theta_after_strong_beta_without_its_results",
                     {{Beta, "3", "20", {}, Strong}, {Teta, "2", {}, "40"}},
                     "M1\t2\nθ\t10.6229\nβ\t40\n"},
@@ -92,9 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {{Beta, "2", "10", {}}, {{}, {}, "30", {}}},
                     "M1\t2\nθ\t30\nβ\tno attached shock (Teta > TetaMax)\n"},
         ResultsCase{"refusal_keeps_the_request_the_chart_shows",
-                    {{Beta, "2", "10", {}}, {{}, "1", {}, {}}}, SolvedM2Teta10},
+                    {{Beta, "2", "10", {}}, {{}, "1", {}, {}}},
+                    SolvedM2Teta10},
         ResultsCase{"fault_before_drawing_keeps_the_request_the_chart_shows",
-                    {{Beta, "2", "10", {}}, {{}, "1e100", "5", {}}}, SolvedM2Teta10},
+                    {{Beta, "2", "10", {}}, {{}, "1e100", "5", {}}},
+                    SolvedM2Teta10},
         ResultsCase{"fault_at_the_mark_gives_what_was_computed",
                     {{Mach, {}, "10", "-3e78"}},
                     "M1\t1.6058\nθ\t10\nβ\t-3e78\n"},
@@ -102,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         ResultsCase{"refusal_alone_gives_nothing", {{Beta, "1", "10", {}}}, ""},
         ResultsCase{"no_output_gives_nothing", {{{}, "2", "10", {}}}, ""},
         ResultsCase{"typed_text_as_its_box_shows_it_and_kept_on_one_row",
-                    {{Teta, "2abc", {}, "4\t0\n"}}, "M1\t2abc\nθ\t10.6229\nβ\t4 0 \n"}),
+                    {{Teta, "2abc", {}, "4\t0\n"}},
+                    "M1\t2abc\nθ\t10.6229\nβ\t4 0 \n"}),
     ParamName);
 
 } // namespace

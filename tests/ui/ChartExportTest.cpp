@@ -5,8 +5,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -45,6 +47,41 @@ class ChartExportTest : public MainWindowTest {
         });
         open();
         return items;
+    }
+
+    // Save Chart As… as a user goes through it: the file type chosen `typeDowns` rows below the
+    // first in its list, `typed` written as the name in `folder` and Return pressed; a question
+    // whether to replace a file is answered `replace`, and a No leaves the dialog to be
+    // cancelled. Returns the questions asked.
+    QStringList SaveAs(const QString& folder, int typeDowns, const QString& typed, bool replace)
+    {
+        QStringList questions;
+        bool named = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* question = qobject_cast<QMessageBox*>(modal)) {
+                questions << question->text();
+                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && named) {
+                dialog->reject();
+            } else if (dialog) {
+                named = true;
+                dialog->setDirectory(folder);
+                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                for (int i = 0; i < typeDowns; ++i)
+                    QTest::keyClick(types, Qt::Key_Down);
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                name->clear();
+                QTest::keyClicks(name, typed);
+                // Pressed once this poll has returned: the question it may raise is answered by
+                // the poll's next round.
+                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            }
+        });
+        poll.start(10);
+        Action("SaveChartAs")->trigger();
+        return questions;
     }
 
 private slots:
@@ -171,6 +208,37 @@ private slots:
         QVERIFY(drawing.contains("θ–β chart for M1 = 2; solution β = 39.3139°, θ = 10°"));
         QVERIFY(drawing.contains("90°"));
         QVERIFY(drawing.count("<path") + drawing.count("<polyline") + drawing.count("<line") > 400);
+    }
+
+    void SaveChartAsGivesTheChosenTypeAndAsksBeforeReplacing()
+    {
+        SolveBeta();
+        StopAnsweringMessages();
+        QTemporaryDir folder;
+        const auto contents = [&](const char* name) {
+            QFile file(folder.filePath(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QFile kept(folder.filePath("keep.png"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+        kept.close();
+
+        // The name without its extension is the file keep.png all the same: asked, and kept.
+        QCOMPARE(SaveAs(folder.path(), 0, "keep", false).size(), 1);
+        QCOMPARE(contents("keep.png"), QByteArray("kept"));
+        QCOMPARE(SaveAs(folder.path(), 0, "keep.png", false).size(), 1);
+        QCOMPARE(contents("keep.png"), QByteArray("kept"));
+        // Replaced when the user says yes.
+        QCOMPARE(SaveAs(folder.path(), 0, "keep", true).size(), 1);
+        QVERIFY(contents("keep.png").startsWith("\x89PNG"));
+
+        // Each file type gives its own extension and its own format; nothing is asked.
+        QVERIFY(SaveAs(folder.path(), 1, "drawing", false).isEmpty());
+        QVERIFY(contents("drawing.svg").startsWith("<?xml"));
+        QVERIFY(SaveAs(folder.path(), 2, "document", false).isEmpty());
+        QVERIFY(contents("document.pdf").startsWith("%PDF"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList({"document.pdf", "drawing.svg", "keep.png"}));
     }
 
     void AFailedSaveSaysWhyAndLeavesNoFile()

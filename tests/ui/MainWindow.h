@@ -142,6 +142,8 @@ protected:
 
     Form1* Window() { return m_window.get(); }
     MessageBoxes* Messages() { return m_messages.get(); }
+    // For a test that answers the message boxes itself, a question with two buttons among them.
+    void StopAnsweringMessages() { m_messages.reset(); }
 
     template <typename T>
     T* Control(const char* name)
