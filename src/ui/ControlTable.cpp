@@ -90,9 +90,10 @@ QWidget* Create(const ControlRow& row, QWidget* container)
     }
     case ControlKind::Picture: {
         auto* picture = new PictureBox(place, ToQColor(LightYellow), container);
-        // The chart takes focus by the keyboard only, so that a screen reader can reach its
-        // description.
-        picture->setFocusPolicy(Qt::TabFocus);
+        // The chart takes focus by the keyboard, so that a screen reader can reach its
+        // description, and by a click, as a control with keyboard commands of its own (Ctrl+C,
+        // Shift+F10) does.
+        picture->setFocusPolicy(Qt::StrongFocus);
         return picture;
     }
     case ControlKind::AxisLabel: {

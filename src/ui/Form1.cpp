@@ -147,7 +147,7 @@ void Form1::CopyChart()
 {
     if (m_chart->Empty())
         return;
-    QGuiApplication::clipboard()->setImage(m_picture1->grab(m_picture1->contentsRect()).toImage());
+    QGuiApplication::clipboard()->setImage(m_picture1->GrabChart().toImage());
 }
 
 void Form1::CopyResults()

@@ -7,8 +7,10 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
-PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent) : QFrame(parent)
+PictureBox::PictureBox(QRect geometry, QColor background, QWidget* parent)
+    : QFrame(parent), m_background(background)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(PictureBorderWidth);
@@ -48,6 +50,23 @@ void PictureBox::paintEvent(QPaintEvent* event)
                             QSizeF(inside.size()) * ratio);
         painter.drawImage(QRectF(inside), image, source);
     }
+    // With the keyboard focus, the dotted rectangle of the classic look just inside the border.
+    if (hasFocus() && !m_grabbing) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        focus.backgroundColor = m_background;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+QPixmap PictureBox::GrabChart()
+{
+    m_grabbing = true;
+    const QPixmap pixels = grab(contentsRect());
+    m_grabbing = false;
+    return pixels;
 }
 
 void PictureBox::contextMenuEvent(QContextMenuEvent* event)

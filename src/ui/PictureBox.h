@@ -34,6 +34,9 @@ public:
         ShowChanges();
     }
 
+    // The chart area's pixels as they show, axis letters included, without the focus rectangle.
+    QPixmap GrabChart();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     // The area's actions as a context menu: by the right button, the context-menu key and
@@ -44,8 +47,10 @@ protected:
 private:
     void ShowMenu(QPoint globalPosition);
 
+    QColor m_background;
     std::unique_ptr<ImageSurface> m_surface;
     bool m_changesHeld = false;
+    bool m_grabbing = false; // GrabChart is painting it
 };
 
 // An axis label inside the chart area. It fills its own box with the chart's background rather
@@ -56,6 +61,9 @@ class AxisLabel : public QLabel {
 
 public:
     AxisLabel(const QString& caption, QColor background, QWidget* parent);
+
+    // The chart area's pixels as they show, axis letters included, without the focus rectangle.
+    QPixmap GrabChart();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

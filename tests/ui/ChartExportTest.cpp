@@ -129,19 +129,31 @@ private slots:
         }
     }
 
+    // A click on the chart gives it the keyboard focus, which it shows; Ctrl+C then copies the
+    // pixels it shows, without the focus rectangle.
     void CopyChartPutsTheShownPixelsOnTheClipboard()
     {
         SolveBeta();
-        Picture()->setFocus();
-        QGuiApplication::clipboard()->clear();
-        QTest::keyClick(Picture(), Qt::Key_C, Qt::ControlModifier);
-        const QImage copied =
-            QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        Window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window()));
         const QRect contents =
             Picture()->contentsRect().translated(Picture()->mapTo(Window(), QPoint()));
         const QImage shown = OnScreen(Window()).copy(contents);
+        Box("Text_M1")->setFocus();
+        QTest::mouseClick(Picture(), Qt::LeftButton, {}, QPoint(150, 100));
+        QVERIFY(Picture()->hasFocus());
+        QVERIFY(OnScreen(Window()).copy(contents) != shown);
+
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(Window()->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        const QImage copied =
+            QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(copied.size(), shown.size());
         QVERIFY(copied == shown);
+
+        // Focus elsewhere: the chart shows as before.
+        Box("Text_M1")->setFocus();
+        QVERIFY(OnScreen(Window()).copy(contents) == shown);
     }
 
     void CopyResultsGivesTwoColumnsInWindowOrder()

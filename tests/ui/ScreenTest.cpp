@@ -107,6 +107,15 @@ class ScreenTest : public MainWindowTest {
                  t.Click("Option_Beta");
                  t.Box("Text_Beta")->setText("88888888");
              }},
+            // A click on the chart gives it the keyboard focus, shown by the dotted rectangle
+            // inside its border; the window is active, as a user's is.
+            {"chart-focused",
+             [](ScreenTest& t) {
+                 t.Request("Option_Beta", "Text_M1", "2", "Text_Teta", "10");
+                 t.Window()->activateWindow();
+                 QVERIFY(QTest::qWaitForWindowActive(t.Window()));
+                 QTest::mouseClick(t.Picture(), Qt::LeftButton, {}, QPoint(150, 100));
+             }},
             {"about", [](ScreenTest& t) { t.Window()->findChild<QAction*>("Mn_About")->trigger(); },
              true},
         };
