@@ -5,8 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -16,6 +18,12 @@ struct HeldMessage {
     QByteArray category;
     QString text;
 };
+
+bool NonEmptyVariable(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
 
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> held;
@@ -91,4 +99,25 @@ void ReleaseStartUpMessages()
         qt_message_output(message.type, context, message.text);
     }
     held.clear();
+}
+
+bool DisplayMissing(int argc, char* argv[], std::string_view defaultPlatforms)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return false;
+    }
+    const char* variable = std::getenv("QT_QPA_PLATFORM");
+    std::string_view platforms = variable && *variable ? variable : defaultPlatforms;
+    if (platforms.empty())
+        return false;
+    while (!platforms.empty()) {
+        const std::string_view platform = platforms.substr(0, platforms.find(';'));
+        platforms.remove_prefix(std::min(platforms.size(), platform.size() + 1));
+        if (platform.starts_with("xcb")       ? NonEmptyVariable("DISPLAY")
+            : platform.starts_with("wayland") ? NonEmptyVariable("WAYLAND_DISPLAY")
+                                              : !platform.empty())
+            return false;
+    }
+    return true;
 }
