@@ -30,6 +30,9 @@ constexpr Inputs InputsOf[] = {
 
 void AppendLine(std::string& text, const char* name, std::string value)
 {
+    // Blanks at the ends show as nothing (" 2", typed after the output choice's blank).
+    value.erase(0, value.find_first_not_of(" \t\r\n"));
+    value.erase(value.find_last_not_of(" \t\r\n") + 1);
     std::replace_if(
         value.begin(), value.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; },
         ' ');

@@ -25,8 +25,9 @@ public:
 
     bool Empty() const { return m_kept.text.empty(); }
     // One line per value, "name<TAB>value" in the window's order (M1, θ, β, Mn1, Mn2, M2, p2/p1,
-    // T2/T1), each value as its box showed it; a tab or line break inside a box would split the
-    // row, so it becomes a blank. A detached shock says so in β's row.
+    // T2/T1), each value as its box showed it, without blanks at its ends; a tab or line break
+    // inside a box would split the row, so it becomes a blank. A detached shock says so in β's
+    // row.
     const std::string& Text() const { return m_kept.text; }
 
 private:

@@ -104,8 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         ResultsCase{"refusal_alone_gives_nothing", {{Beta, "1", "10", {}}}, ""},
         ResultsCase{"no_output_gives_nothing", {{{}, "2", "10", {}}}, ""},
         ResultsCase{"typed_text_as_its_box_shows_it_and_kept_on_one_row",
-                    {{Teta, "2abc", {}, "4\t0\n"}},
-                    "M1\t2abc\nθ\t10.6229\nβ\t4 0 \n"}),
+                    {{Teta, " 2abc", {}, "4\t0\n"}},
+                    "M1\t2abc\nθ\t10.6229\nβ\t4 0\n"}),
     ParamName);
 
 } // namespace
