@@ -8,6 +8,7 @@
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -92,7 +93,7 @@ std::optional<QString> Paint(QPaintDevice& device, const ChartRecord& chart,
     return std::nullopt;
 }
 
-std::optional<QString> Write(QSaveFile& file, FigureFormat format, const ChartRecord& chart,
+std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartRecord& chart,
                              const FigureLayout& layout, const QString& caption)
 {
     const QSize size(layout.chart.width(), layout.chart.height() + CaptionHeight);
@@ -106,8 +107,7 @@ std::optional<QString> Write(QSaveFile& file, FigureFormat format, const ChartRe
         image.setDotsPerMeterX(qRound(96.0 * PngScale / 0.0254));
         image.setDotsPerMeterY(qRound(96.0 * PngScale / 0.0254));
         if (!image.save(&file, "PNG"))
-            return file.errorString().isEmpty() ? QString("cannot write the image")
-                                                : file.errorString();
+            return QString("cannot encode the image");
         return std::nullopt;
     }
     case FigureFormat::Svg: {
@@ -161,14 +161,28 @@ std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureLay
     const std::optional<FigureFormat> format = FigureFormatOf(path);
     if (!format)
         return QString("the file name must end in .png, .svg or .pdf");
+    // The figure is made in memory and written in one checked write: the writers of the formats
+    // do not all tell when their device fails (a full disk, say).
+    QBuffer figure;
+    figure.open(QIODevice::WriteOnly);
+    if (auto failure = Write(figure, *format, chart, layout, caption))
+        return failure;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (auto failure = Write(file, *format, chart, layout, caption)) {
-        file.cancelWriting();
-        return failure;
+    // A write cut short is tried again for the rest, which then says why it cannot go on.
+    const QByteArray& bytes = figure.data();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
+        if (part <= 0)
+            break;
+        written += part;
     }
-    if (!file.commit())
-        return file.errorString();
+    if (written < bytes.size() || !file.commit()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
     return std::nullopt;
 }

@@ -12,6 +12,10 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 class ChartExportTest : public MainWindowTest {
     Q_OBJECT
 
@@ -251,6 +255,30 @@ private slots:
         QVERIFY(contents("document.pdf").startsWith("%PDF"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
                  QStringList({"document.pdf", "drawing.svg", "keep.png"}));
+    }
+
+    // A disk that fills up while the figure is written: a file may grow to a few hundred bytes.
+    void ADiskFullDuringTheSaveIsSaid()
+    {
+        SolveBeta();
+        QTemporaryDir folder;
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails
+        rlimit small = before;
+        small.rlim_cur = 300;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        for (const char* name : {"full.png", "full.svg", "full.pdf"})
+            Window()->SaveChart(folder.filePath(name));
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(Messages()->texts.size(), 3);
+        for (const QString& text : Messages()->texts)
+            QVERIFY2(text.startsWith("The chart could not be saved to ") &&
+                         text.endsWith(": File too large"),
+                     qPrintable(text));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
     }
 
     void AFailedSaveSaysWhyAndLeavesNoFile()
