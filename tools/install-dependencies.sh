@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+    g++ g++-multilib clang libclang-rt-14-dev cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libbenchmark-dev libcsv-dev
     fonts-dejavu-core fonts-liberation
