@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
-cmake --workflow --preset bench
-build/bench/bench/calc-bench
-build/bench/bench/shell-bench
-build/bench/bench/window-bench
+cmake --preset release
+cmake --build --preset bench
+build/release/bench/calc-bench
+build/release/bench/shell-bench
+build/release/bench/window-bench

@@ -3,5 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
-cmake --workflow --preset release
+cmake --preset release
+cmake --build --preset calculator
 exec build/release/src/ui/oblique-shock-calculator "$@"

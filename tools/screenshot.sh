@@ -4,9 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-dependencies.sh xvfb xauth
-cmake --workflow --preset screenshot
+cmake --preset release
+cmake --build --preset screenshot
 output="$(realpath -m "${1:-docs/screenshot.png}")"
 mkdir -p "$(dirname "$output")"
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
-    build/screenshot/tools/screenshot/form1-screenshot "$output"
+    build/release/tools/screenshot/form1-screenshot "$output"
 echo "Saved $output"

@@ -211,15 +211,16 @@ private slots:
     void TheScreenShowsTheWholeDrawingAfterEveryClick()
     {
         Click("Option_Beta");
-        const char* const requests[][2] = {{"2", "10"}, {"2", "12"}, {"2", "10"}, {"2", "30"},
+        const char* const requests[][2] = {{"2", "10"},   {"2", "12"},   {"2", "10"}, {"2", "30"},
                                            {"1.5", "10"}, {"1.5", "10"}, {"3", "20"}, {"3", "5"},
-                                           {"2", "30"}, {"2", "12"}};
+                                           {"2", "30"},   {"2", "12"}};
         for (const auto& request : requests) {
             Type("Text_M1", request[0]);
             Type("Text_Teta", request[1]);
             Click("Command1");
             const ChartPixels shown = ChartPixels::OnScreen(Picture());
-            QImage onScreen = shown.image.copy(QRect(shown.origin, Picture()->contentsRect().size()));
+            QImage onScreen =
+                shown.image.copy(QRect(shown.origin, Picture()->contentsRect().size()));
             QImage drawn = Picture()->Surface().Image();
             // The axis letters are labels of their own over the drawing.
             for (const char* label : {"Label_Beta", "Label_Teta"}) {
