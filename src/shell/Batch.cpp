@@ -68,11 +68,18 @@ std::string Joined(const std::vector<std::string>& messages)
     return joined;
 }
 
+// "line 3", or "lines 3–5" for a record that spans lines.
+std::string Lines(const CsvRecord& record)
+{
+    if (record.firstLine == record.lastLine)
+        return "line " + std::to_string(record.firstLine);
+    return "lines " + std::to_string(record.firstLine) + "\u2013" + std::to_string(record.lastLine);
+}
+
 } // namespace
 
 Batch::Batch(std::string& out)
-    : m_out(out),
-      m_reader([this](const std::vector<std::string>& fields, long line) { Row(fields, line); })
+    : m_out(out), m_reader([this](const CsvRecord& record) { Row(record); })
 {
 }
 
@@ -91,8 +98,9 @@ int Batch::Finish()
     return m_problem.empty() ? 0 : 2;
 }
 
-void Batch::Row(const std::vector<std::string>& fields, long line)
+void Batch::Row(const CsvRecord& record)
 {
+    const std::vector<std::string>& fields = record.fields;
     if (!m_problem.empty())
         return;
     if (!m_headerRead) {
@@ -103,8 +111,8 @@ void Batch::Row(const std::vector<std::string>& fields, long line)
         if (header.starts_with("\xEF\xBB\xBF"))
             header.erase(0, 3);
         if (header != BatchHeader || fields.size() != RequestFields) {
-            m_problem = "line " + std::to_string(line) + ": the header is \"" + header +
-                        "\", expected " + std::string(BatchHeader);
+            m_problem = Lines(record) + ": the header is \"" + header + "\", expected " +
+                        std::string(BatchHeader);
             return;
         }
         m_headerRead = true;
@@ -119,8 +127,13 @@ void Batch::Row(const std::vector<std::string>& fields, long line)
             return whole ? std::string_view(fields[i]) : "";
         };
         AppendCsvRecord(m_out, {field(0), field(1), field(2), field(3), field(4), "", "", "", "",
-                                "", "refused", "line " + std::to_string(line) + ": " + why});
+                                "", "refused", Lines(record) + ": " + why});
     };
+    if (record.unclosedQuoteLine != 0) {
+        refuse("a quote opened on line " + std::to_string(record.unclosedQuoteLine) +
+               " was never closed");
+        return;
+    }
     if (fields.size() != RequestFields) {
         refuse(std::to_string(fields.size()) + (fields.size() == 1 ? " field" : " fields") +
                ", expected 5");

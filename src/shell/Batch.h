@@ -29,7 +29,7 @@ public:
     const std::string& Problem() const { return m_problem; }
 
 private:
-    void Row(const std::vector<std::string>& fields, long line);
+    void Row(const CsvRecord& record);
 
     std::string& m_out;
     CsvReader m_reader;

@@ -12,8 +12,10 @@ int NoBlank(unsigned char)
     return 0;
 }
 
-// libcsv's state of a parser that is between records (ROW_NOT_BEGUN in libcsv.c).
+// libcsv's states of a parser between records and inside a field (ROW_NOT_BEGUN and
+// FIELD_BEGUN in libcsv.c).
 constexpr int BetweenRecords = 0;
+constexpr int InField = 2;
 
 } // namespace
 
@@ -53,15 +55,18 @@ CsvReader::~CsvReader()
 }
 
 // libcsv gives no positions: the input is fed a line at a time, so that the line a record starts
-// on is the one being fed when the parser leaves the state between records.
+// on is the one being fed when the parser leaves the state between records, and the line it ends
+// on the one being fed when it hands the record over.
 void CsvReader::Feed(std::string_view data)
 {
     while (!data.empty()) {
-        const std::size_t end = data.find('\n');
+        const bool crlf = m_lineEnd == '\r' && data.front() == '\n';
+        if (m_lineEnd != 0 && !crlf)
+            ++m_line;
+        const std::size_t end = data.find_first_of("\r\n");
         const std::size_t size = end == std::string_view::npos ? data.size() : end + 1;
         FeedLinePiece(data.substr(0, size));
-        if (end != std::string_view::npos)
-            ++m_line;
+        m_lineEnd = end == std::string_view::npos ? 0 : data[end];
         data.remove_prefix(size);
     }
 }
@@ -69,7 +74,7 @@ void CsvReader::Feed(std::string_view data)
 void CsvReader::FeedLinePiece(std::string_view piece)
 {
     if (m_parser->pstate == BetweenRecords)
-        m_recordLine = m_line;
+        m_record.firstLine = m_fieldLine = m_line;
     if (csv_parse(m_parser.get(), piece.data(), piece.size(), EndField, EndRecord, this) !=
         piece.size())
         throw std::runtime_error(csv_strerror(csv_error(m_parser.get())));
@@ -77,25 +82,33 @@ void CsvReader::FeedLinePiece(std::string_view piece)
 
 void CsvReader::Finish()
 {
+    if (m_parser->pstate == InField && m_parser->quoted)
+        m_record.unclosedQuoteLine = m_fieldLine;
     csv_fini(m_parser.get(), EndField, EndRecord, this);
 }
 
 void CsvReader::EndField(void* text, std::size_t size, void* data)
 {
     auto* reader = static_cast<CsvReader*>(data);
-    if (reader->m_fieldCount == reader->m_fields.size())
-        reader->m_fields.emplace_back();
-    std::string& field = reader->m_fields[reader->m_fieldCount++];
+    std::vector<std::string>& fields = reader->m_record.fields;
+    if (reader->m_fieldCount == fields.size())
+        fields.emplace_back();
+    std::string& field = fields[reader->m_fieldCount++];
     if (size == 0)
         field.clear(); // libcsv may give no buffer at all for an empty field
     else
         field.assign(static_cast<const char*>(text), size);
+    // The next field begins after the separator, on this line.
+    reader->m_fieldLine = reader->m_line;
 }
 
 void CsvReader::EndRecord(int, void* data)
 {
     auto* reader = static_cast<CsvReader*>(data);
-    reader->m_fields.resize(reader->m_fieldCount);
+    CsvRecord& record = reader->m_record;
+    record.fields.resize(reader->m_fieldCount);
+    record.lastLine = reader->m_line;
     reader->m_fieldCount = 0;
-    reader->m_handler(reader->m_fields, reader->m_recordLine);
+    reader->m_handler(record);
+    record.unclosedQuoteLine = 0;
 }

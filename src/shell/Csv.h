@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -14,12 +15,23 @@ void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> f
 
 struct csv_parser;
 
+// One record as read, with the lines it starts and ends on, counted from 1.
+struct CsvRecord {
+    std::vector<std::string> fields;
+    std::int64_t firstLine = 1;
+    std::int64_t lastLine = 1;
+    // The line of a quote that was still open when the input ended (its field then runs to the
+    // end); 0 when every quote was closed.
+    std::int64_t unclosedQuoteLine = 0;
+};
+
 // Reads RFC 4180 records with libcsv from pieces of any size. A field is kept exactly as it was
-// written, blanks at its ends included; CRLF and LF both end a record, and empty lines are
-// skipped. Each record is handed over with the line it starts on, counted from 1.
+// written, blanks at its ends included. A line ends at an LF, a CR or a CRLF, inside quotes as
+// well; a record ends with its line unless a quote is open, and empty lines are skipped (they
+// still count).
 class CsvReader {
 public:
-    using RecordHandler = std::function<void(const std::vector<std::string>& fields, long line)>;
+    using RecordHandler = std::function<void(const CsvRecord& record)>;
 
     explicit CsvReader(RecordHandler handler);
     ~CsvReader();
@@ -37,8 +49,11 @@ private:
 
     std::unique_ptr<csv_parser> m_parser;
     RecordHandler m_handler;
-    std::vector<std::string> m_fields;
+    CsvRecord m_record;
     std::size_t m_fieldCount = 0;
-    long m_line = 1;
-    long m_recordLine = 1;
+    std::int64_t m_line = 1;
+    // The character that ended line m_line, or 0 while it goes on: the next byte begins the next
+    // line, unless it is the LF of a CRLF.
+    char m_lineEnd = 0;
+    std::int64_t m_fieldLine = 1;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -30,6 +31,24 @@ TEST_P(BatchRun, AnswersEveryRowAsAFreshWindow)
     EXPECT_EQ(batch.Finish(), c.status);
     EXPECT_EQ(out, c.output);
     EXPECT_EQ(batch.Problem(), c.problem);
+}
+
+TEST_P(BatchRun, AnswersTheSameInPiecesOfAnySize)
+{
+    const auto& c = GetParam();
+    std::string whole;
+    Batch wholeBatch(whole);
+    wholeBatch.Feed(c.input);
+    const int status = wholeBatch.Finish();
+    for (std::size_t size = 1; size <= c.input.size(); ++size) {
+        std::string out;
+        Batch batch(out);
+        for (std::size_t at = 0; at < c.input.size(); at += size)
+            batch.Feed(std::string_view(c.input).substr(at, size));
+        EXPECT_EQ(batch.Finish(), status) << "pieces of " << size;
+        EXPECT_EQ(out, whole) << "pieces of " << size;
+        EXPECT_EQ(batch.Problem(), wholeBatch.Problem()) << "pieces of " << size;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,11 +97,49 @@ INSTANTIATE_TEST_SUITE_P(
                       ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
                       "beta,2,10,,weak,,,,,,refused,\"line 4: unknown output \"\"beta\"\", "
                       "expected M1, Teta, Beta or nothing\"\n"
-                      "Beta,2,10,,\"we\nak\",,,,,,refused,\"line 5: unknown branch \"\"we\nak\"\", "
+                      "Beta,2,10,,\"we\nak\",,,,,,refused,\"lines 5\u20136: unknown branch "
+                      "\"\"we\nak\"\", "
                       "expected weak or strong\"\n"
                       ",,,,,,,,,,refused,\"line 7: 6 fields, expected 5\"\n"
                       "Teta,2,10.6229,40,weak,,,,,,solved,\n",
                   ""},
+        BatchCase{"stray_quote_record_names_its_first_and_last_line",
+                  Header + "Beta,2,10,,weak\n"
+                           "Beta,\"2,10,,weak\n"
+                           "Teta,2,,40,weak\n"
+                           "Beta,2,\"10\",,weak\n"
+                           "Teta,2,,40,weak\n"
+                           "Beta,2,10,,weak\n",
+                  0,
+                  AnswerHeader +
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+                      ",,,,,,,,,,refused,\"lines 3\u20135: 4 fields, expected 5\"\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,\n"
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n",
+                  ""},
+        BatchCase{"unclosed_quote_is_said",
+                  Header + "Beta,2,10,,weak\n"
+                           "Teta,2,,40,weak\n"
+                           "Beta,2,\"10,,weak\n"
+                           "Teta,2,,40,weak\n",
+                  0,
+                  AnswerHeader +
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,\n"
+                      ",,,,,,,,,,refused,lines 4\u20135: a quote opened on line 4 was never "
+                      "closed\n",
+                  ""},
+        BatchCase{"bare_cr_ends_a_line_and_crlf_one",
+                  Header + "Beta,2,10\r,,weak\r\nTeta,2,,40,weak\r\rBeta,2\n", 0,
+                  AnswerHeader + ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
+                                 ",,,,,,,,,,refused,\"line 3: 3 fields, expected 5\"\n"
+                                 "Teta,2,10.6229,40,weak,,,,,,solved,\n"
+                                 ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n",
+                  ""},
+        BatchCase{"blank_lines_skipped_and_counted", "\n\r\n" + Header + "\r\n\rBeta,2\n\n", 0,
+                  AnswerHeader + ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n", ""},
+        BatchCase{"last_line_without_line_end", Header + "Teta,2,,40,weak", 0,
+                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", ""},
         BatchCase{"crlf_and_byte_order_mark",
                   "\xEF\xBB\xBFoutput,M1,Teta,Beta,branch\r\nTeta,2,,40,weak\r\n", 0,
                   AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", ""},

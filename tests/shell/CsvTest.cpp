@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -47,13 +48,31 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteCase{"empty", {""}, "\n"}),
     ParamName);
 
-using Records = std::vector<std::pair<long, std::vector<std::string>>>;
+// A record as the reader hands it over: its first and last line, its fields and the line of a
+// quote left open.
+struct Read {
+    std::int64_t first;
+    std::int64_t last;
+    std::vector<std::string> fields;
+    std::int64_t unclosedQuote = 0;
 
-Records Read(const std::string& input, std::size_t pieceSize)
+    bool operator==(const Read&) const = default;
+};
+
+void PrintTo(const Read& read, std::ostream* out)
+{
+    *out << "lines " << read.first << "-" << read.last << " " << testing::PrintToString(read.fields)
+         << " unclosed quote " << read.unclosedQuote;
+}
+
+using Records = std::vector<Read>;
+
+Records ReadIn(const std::string& input, std::size_t pieceSize)
 {
     Records records;
-    CsvReader reader([&records](const std::vector<std::string>& fields, long line) {
-        records.emplace_back(line, fields);
+    CsvReader reader([&records](const CsvRecord& record) {
+        records.push_back(
+            {record.firstLine, record.lastLine, record.fields, record.unclosedQuoteLine});
     });
     for (std::size_t at = 0; at < input.size(); at += pieceSize)
         reader.Feed(std::string_view(input).substr(at, pieceSize));
@@ -69,29 +88,41 @@ struct ReadCase {
 
 class CsvRead : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(CsvRead, GivesEachRecordWithTheLineItStartsOn)
+TEST_P(CsvRead, GivesEachRecordWithTheLinesItSpans)
 {
     const auto& c = GetParam();
-    // The same records whether the input comes at once, a byte at a time or in odd pieces.
-    for (std::size_t pieceSize : {c.input.size() + 1, std::size_t{1}, std::size_t{3}})
-        EXPECT_EQ(Read(c.input, pieceSize), c.records) << "pieces of " << pieceSize;
+    // The same records whether the input comes at once or in pieces of any size.
+    for (std::size_t pieceSize = 1; pieceSize <= c.input.size() + 1; ++pieceSize)
+        EXPECT_EQ(ReadIn(c.input, pieceSize), c.records) << "pieces of " << pieceSize;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CsvRead,
     testing::Values(
-        ReadCase{"plain_lines", "a,b\nc,d\n", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
-        ReadCase{"crlf_line_ends", "a,b\r\nc,d\r\n", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
-        ReadCase{"last_line_without_end", "a\nb", {{1, {"a"}}, {2, {"b"}}}},
-        ReadCase{"blank_lines_skipped_but_counted", "a\n\n\nb\n", {{1, {"a"}}, {4, {"b"}}}},
-        ReadCase{"blanks_kept", " 2 ,\t,  \n", {{1, {" 2 ", "\t", "  "}}}},
-        ReadCase{"empty_fields", ",,\n", {{1, {"", "", ""}}}},
-        ReadCase{
-            "quoted_comma_and_quote", "\"2,5\",\"say \"\"hi\"\"\"\n", {{1, {"2,5", "say \"hi\""}}}},
+        ReadCase{"plain_lines", "a,b\nc,d\n", {{1, 1, {"a", "b"}}, {2, 2, {"c", "d"}}}},
+        ReadCase{"crlf_line_ends", "a,b\r\nc,d\r\n", {{1, 1, {"a", "b"}}, {2, 2, {"c", "d"}}}},
+        ReadCase{"bare_cr_ends_a_line_crlf_one",
+                 "a\rb\r\n\rc\n\r\nd",
+                 {{1, 1, {"a"}}, {2, 2, {"b"}}, {4, 4, {"c"}}, {6, 6, {"d"}}}},
+        ReadCase{"last_line_without_end", "a\nb", {{1, 1, {"a"}}, {2, 2, {"b"}}}},
+        ReadCase{"blank_lines_skipped_but_counted", "a\n\n\nb\n", {{1, 1, {"a"}}, {4, 4, {"b"}}}},
+        ReadCase{"blanks_kept", " 2 ,\t,  \n", {{1, 1, {" 2 ", "\t", "  "}}}},
+        ReadCase{"empty_fields", ",,\n", {{1, 1, {"", "", ""}}}},
+        ReadCase{"quoted_comma_and_quote",
+                 "\"2,5\",\"say \"\"hi\"\"\"\n",
+                 {{1, 1, {"2,5", "say \"hi\""}}}},
         ReadCase{"line_feed_inside_quotes_counts_a_line",
                  "\"1\n0\",x\ny\n",
-                 {{1, {"1\n0", "x"}}, {3, {"y"}}}},
-        ReadCase{"unclosed_quote_runs_to_the_end", "a\n\"b,c\nd", {{1, {"a"}}, {2, {"b,c\nd"}}}}),
+                 {{1, 2, {"1\n0", "x"}}, {3, 3, {"y"}}}},
+        ReadCase{"cr_and_crlf_inside_quotes_count_a_line_each",
+                 "\"1\r2\r\n3\"\ny\n",
+                 {{1, 3, {"1\r2\r\n3"}}, {4, 4, {"y"}}}},
+        ReadCase{"unclosed_quote_runs_to_the_end",
+                 "a\n\"b,c\nd",
+                 {{1, 1, {"a"}}, {2, 3, {"b,c\nd"}, 2}}},
+        ReadCase{"unclosed_quote_names_the_line_it_opens_on",
+                 "\"a\nb\",c,\"d\ne\n",
+                 {{1, 3, {"a\nb", "c", "d\ne\n"}, 2}}}),
     ParamName);
 
 } // namespace
