@@ -8,6 +8,8 @@
 namespace {
 
 constexpr std::size_t RequestFields = 5;
+// The records of several lines that the summary names; the others it counts.
+constexpr std::int64_t ListedSpans = 3;
 
 std::optional<std::optional<OptionButton>> OutputNamed(std::string_view name)
 {
@@ -98,29 +100,41 @@ int Batch::Finish()
     return m_problem.empty() ? 0 : 2;
 }
 
+std::string Batch::Summary() const
+{
+    const auto count = [](std::int64_t n, const char* what) {
+        return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+    };
+    std::string summary =
+        count(m_records, "record") + " read, " + count(m_answered, "request") + " answered";
+    if (m_spanCount == 0)
+        return summary;
+    summary += "; lines ";
+    for (std::size_t i = 0; i < m_spans.size(); ++i) {
+        if (i > 0)
+            summary += i + 1 == m_spans.size() && m_spanCount <= ListedSpans ? " and " : ", ";
+        summary += m_spans[i];
+    }
+    if (m_spanCount > ListedSpans)
+        summary += " and " + std::to_string(m_spanCount - ListedSpans) + " more";
+    summary += m_spanCount == 1 ? " were one record" : " were one record each";
+    return summary;
+}
+
 void Batch::Row(const CsvRecord& record)
 {
-    const std::vector<std::string>& fields = record.fields;
     if (!m_problem.empty())
         return;
     if (!m_headerRead) {
-        std::string header;
-        for (const std::string& field : fields)
-            header += (header.empty() ? "" : ",") + field;
-        // A spreadsheet may begin its file with the UTF-8 byte order mark.
-        if (header.starts_with("\xEF\xBB\xBF"))
-            header.erase(0, 3);
-        if (header != BatchHeader || fields.size() != RequestFields) {
-            m_problem = Lines(record) + ": the header is \"" + header + "\", expected " +
-                        std::string(BatchHeader);
-            return;
-        }
-        m_headerRead = true;
-        m_out += BatchHeader;
-        m_out += ",Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n";
+        Header(record);
         return;
     }
+    ++m_records;
+    if (record.firstLine != record.lastLine && m_spanCount++ < ListedSpans)
+        m_spans.push_back(std::to_string(record.firstLine) + "\u2013" +
+                          std::to_string(record.lastLine));
 
+    const std::vector<std::string>& fields = record.fields;
     const auto refuse = [&](const std::string& why) {
         const bool whole = fields.size() == RequestFields;
         const auto field = [&](std::size_t i) {
@@ -157,6 +171,7 @@ void Batch::Row(const CsvRecord& record)
     request.Teta = Typed(fields[2], *output, OptionButton::Option_Teta);
     request.Beta = Typed(fields[3], *output, OptionButton::Option_Beta);
     const ShellAnswer answer = Answer(request, ".");
+    ++m_answered;
 
     const auto result = [&answer](TextBox box) {
         return answer.Written(box) ? std::string_view(answer.Text(box)) : std::string_view();
@@ -167,6 +182,24 @@ void Batch::Row(const CsvRecord& record)
                      result(TextBox::Text_Mn2), result(TextBox::Text_M2),
                      result(TextBox::Text_p2p1), result(TextBox::Text_T2T1),
                      OutcomeName(answer.outcome.kind), Joined(answer.messages)});
+}
+
+void Batch::Header(const CsvRecord& record)
+{
+    std::string header;
+    for (const std::string& field : record.fields)
+        header += (header.empty() ? "" : ",") + field;
+    // A spreadsheet may begin its file with the UTF-8 byte order mark.
+    if (header.starts_with("\xEF\xBB\xBF"))
+        header.erase(0, 3);
+    if (header != BatchHeader || record.fields.size() != RequestFields) {
+        m_problem = Lines(record) + ": the header is \"" + header + "\", expected " +
+                    std::string(BatchHeader);
+        return;
+    }
+    m_headerRead = true;
+    m_out += BatchHeader;
+    m_out += ",Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n";
 }
 
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
@@ -188,7 +221,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
     const int status = batch.Finish();
     flush();
     std::fflush(out);
-    if (status != 0)
-        std::fprintf(errors, "oblique-shock-calculator: %s\n", batch.Problem().c_str());
+    std::fprintf(errors, "oblique-shock-calculator: %s\n",
+                 (status == 0 ? batch.Summary() : batch.Problem()).c_str());
     return status;
 }

@@ -2,6 +2,7 @@
 
 #include "shell/Csv.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -27,18 +28,28 @@ public:
     // is missing or wrong, which Problem() then tells.
     int Finish();
     const std::string& Problem() const { return m_problem; }
+    // What was read, once Finish() has returned 0: how many records followed the header, how
+    // many of them were requests and answered, and which spanned several lines:
+    //     4 records read, 3 requests answered; lines 3–5 were one record
+    std::string Summary() const;
 
 private:
+    void Header(const CsvRecord& record);
     void Row(const CsvRecord& record);
 
     std::string& m_out;
     CsvReader m_reader;
     bool m_headerRead = false;
     std::string m_problem;
+    std::int64_t m_records = 0;
+    std::int64_t m_answered = 0;
+    // The records that span several lines: "3–5" for the first few, and how many there were.
+    std::vector<std::string> m_spans;
+    std::int64_t m_spanCount = 0;
 };
 
 inline constexpr std::string_view BatchHeader = "output,M1,Teta,Beta,branch";
 
-// Reads the requests from `in` and writes the answers to `out`; a missing or wrong header is said
-// on `errors`. Returns the exit status.
+// Reads the requests from `in` and writes the answers to `out`; the summary, or a missing or wrong
+// header, is said on `errors`. Returns the exit status.
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors);

@@ -18,6 +18,7 @@ struct BatchCase {
     int status;
     std::string output;
     std::string problem;
+    std::string summary; // when the status is 0
 };
 
 class BatchRun : public testing::TestWithParam<BatchCase> {};
@@ -31,6 +32,9 @@ TEST_P(BatchRun, AnswersEveryRowAsAFreshWindow)
     EXPECT_EQ(batch.Finish(), c.status);
     EXPECT_EQ(out, c.output);
     EXPECT_EQ(batch.Problem(), c.problem);
+    if (c.status == 0) {
+        EXPECT_EQ(batch.Summary(), c.summary);
+    }
 }
 
 TEST_P(BatchRun, AnswersTheSameInPiecesOfAnySize)
@@ -48,6 +52,7 @@ TEST_P(BatchRun, AnswersTheSameInPiecesOfAnySize)
         EXPECT_EQ(batch.Finish(), status) << "pieces of " << size;
         EXPECT_EQ(out, whole) << "pieces of " << size;
         EXPECT_EQ(batch.Problem(), wholeBatch.Problem()) << "pieces of " << size;
+        EXPECT_EQ(batch.Summary(), wholeBatch.Summary()) << "pieces of " << size;
     }
 }
 
@@ -72,19 +77,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ",2,10,40,strong,,,,,,no-output,Choose an output option\n"
                       "M1, , ,40,weak,,,,,,refused,Teta must be greater then 0 and less then 90 "
                       "degrees\n",
-                  ""},
+                  "", "7 records read, 7 requests answered"},
         BatchCase{"numbers_with_a_point_a_comma_read_as_its_leading_number",
                   Header + "Beta,\"2,5\",10,,weak\nBeta,2.5,10,,weak\n", 0,
                   AnswerHeader +
                       "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,"
                       "solved,\n"
                       "Beta,2.5,10,31.8506,weak,1.31927,0.77636,2.08593,1.86387,1.20307,solved,\n",
-                  ""},
+                  "", "2 records read, 2 requests answered"},
         BatchCase{"typed_blanks_and_quoted_line_feed_are_the_box_text",
                   Header + "Beta, 2 ,\"1\n0\",,weak\n", 0,
                   AnswerHeader + "Beta, 2 ,\"1\n0\",39.3139,weak,1.26714,0.80319,1.64052,1.70658,"
                                  "1.17015,solved,\n",
-                  ""},
+                  "", "1 record read, 1 request answered; lines 2\u20133 were one record"},
         BatchCase{"malformed_rows_name_their_line_and_the_next_is_answered",
                   Header + "Beta,2,10\n"
                            "\n"
@@ -102,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "expected weak or strong\"\n"
                       ",,,,,,,,,,refused,\"line 7: 6 fields, expected 5\"\n"
                       "Teta,2,10.6229,40,weak,,,,,,solved,\n",
-                  ""},
+                  "", "5 records read, 1 request answered; lines 5\u20136 were one record"},
         BatchCase{"stray_quote_record_names_its_first_and_last_line",
                   Header + "Beta,2,10,,weak\n"
                            "Beta,\"2,10,,weak\n"
@@ -116,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ",,,,,,,,,,refused,\"lines 3\u20135: 4 fields, expected 5\"\n"
                       "Teta,2,10.6229,40,weak,,,,,,solved,\n"
                       "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n",
-                  ""},
+                  "", "4 records read, 3 requests answered; lines 3\u20135 were one record"},
         BatchCase{"unclosed_quote_is_said",
                   Header + "Beta,2,10,,weak\n"
                            "Teta,2,,40,weak\n"
@@ -128,31 +133,57 @@ INSTANTIATE_TEST_SUITE_P(
                       "Teta,2,10.6229,40,weak,,,,,,solved,\n"
                       ",,,,,,,,,,refused,lines 4\u20135: a quote opened on line 4 was never "
                       "closed\n",
-                  ""},
+                  "", "3 records read, 2 requests answered; lines 4\u20135 were one record"},
         BatchCase{"bare_cr_ends_a_line_and_crlf_one",
                   Header + "Beta,2,10\r,,weak\r\nTeta,2,,40,weak\r\rBeta,2\n", 0,
                   AnswerHeader + ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
                                  ",,,,,,,,,,refused,\"line 3: 3 fields, expected 5\"\n"
                                  "Teta,2,10.6229,40,weak,,,,,,solved,\n"
                                  ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n",
-                  ""},
+                  "", "4 records read, 1 request answered"},
         BatchCase{"blank_lines_skipped_and_counted", "\n\r\n" + Header + "\r\n\rBeta,2\n\n", 0,
-                  AnswerHeader + ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n", ""},
+                  AnswerHeader + ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n", "",
+                  "1 record read, 0 requests answered"},
         BatchCase{"last_line_without_line_end", Header + "Teta,2,,40,weak", 0,
-                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", ""},
+                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", "",
+                  "1 record read, 1 request answered"},
+        BatchCase{"summary_names_two_records_of_several_lines",
+                  Header + "Teta,\"2\n\",,40,weak\nTeta,2,,40,weak\nTeta,\"2\n\",,40,weak\n", 0,
+                  AnswerHeader + "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
+                                 "Teta,2,10.6229,40,weak,,,,,,solved,\n"
+                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n",
+                  "",
+                  "3 records read, 3 requests answered; lines 2\u20133 and 5\u20136 were one "
+                  "record each"},
+        BatchCase{"summary_names_three_records_of_several_lines_and_counts_the_others",
+                  Header + "Teta,\"2\n\",,40,weak\nTeta,\"2\n\",,40,weak\nTeta,\"2\n\",,40,weak\n"
+                           "Teta,\"2\n\",,40,weak\nTeta,\"2\n\",,40,weak\n",
+                  0,
+                  AnswerHeader + "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
+                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
+                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
+                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
+                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n",
+                  "",
+                  "5 records read, 5 requests answered; lines 2\u20133, 4\u20135, 6\u20137 and 2 "
+                  "more were one record each"},
         BatchCase{"crlf_and_byte_order_mark",
                   "\xEF\xBB\xBFoutput,M1,Teta,Beta,branch\r\nTeta,2,,40,weak\r\n", 0,
-                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", ""},
-        BatchCase{"header_alone", Header, 0, AnswerHeader, ""},
+                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", "",
+                  "1 record read, 1 request answered"},
+        BatchCase{"header_alone", Header, 0, AnswerHeader, "",
+                  "0 records read, 0 requests answered"},
         BatchCase{"no_input", "", 2, "",
-                  "no header: the input must begin with output,M1,Teta,Beta,branch"},
+                  "no header: the input must begin with output,M1,Teta,Beta,branch", ""},
         BatchCase{"wrong_header_answers_nothing",
                   "\noutput,M1,Theta,Beta,branch\nBeta,2,10,,weak\n", 2, "",
                   "line 2: the header is \"output,M1,Theta,Beta,branch\", expected "
-                  "output,M1,Teta,Beta,branch"},
+                  "output,M1,Teta,Beta,branch",
+                  ""},
         BatchCase{"header_with_a_quoted_comma_is_wrong", "\"output,M1\",Teta,Beta,branch\n", 2, "",
                   "line 1: the header is \"output,M1,Teta,Beta,branch\", expected "
-                  "output,M1,Teta,Beta,branch"}),
+                  "output,M1,Teta,Beta,branch",
+                  ""}),
     ParamName);
 
 } // namespace
