@@ -3,6 +3,8 @@
 #include "shell/ShellRequest.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -207,20 +209,31 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
     std::string answers;
     Batch batch(answers);
     std::array<char, 1 << 16> buffer;
-    const auto flush = [&] {
-        std::fwrite(answers.data(), 1, answers.size(), out);
+    // The first write that fails is kept, and nothing is written after it.
+    int writeError = 0;
+    const auto pass = [&](bool flush) {
+        errno = 0;
+        if (writeError == 0 && !answers.empty() &&
+            std::fwrite(answers.data(), 1, answers.size(), out) != answers.size())
+            writeError = errno != 0 ? errno : EIO;
         answers.clear();
+        if (writeError == 0 && flush && std::fflush(out) != 0)
+            writeError = errno != 0 ? errno : EIO;
     };
-    for (;;) {
+    while (writeError == 0) {
         const std::size_t size = std::fread(buffer.data(), 1, buffer.size(), in);
         batch.Feed(std::string_view(buffer.data(), size));
-        flush();
+        pass(false);
         if (size < buffer.size())
             break;
     }
-    const int status = batch.Finish();
-    flush();
-    std::fflush(out);
+    const int status = writeError == 0 ? batch.Finish() : 0;
+    pass(true);
+    if (writeError != 0) {
+        std::fprintf(errors, "oblique-shock-calculator: the answers could not be written: %s\n",
+                     std::strerror(writeError));
+        return 1;
+    }
     std::fprintf(errors, "oblique-shock-calculator: %s\n",
                  (status == 0 ? batch.Summary() : batch.Problem()).c_str());
     return status;

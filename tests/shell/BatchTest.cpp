@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -184,6 +189,65 @@ INSTANTIATE_TEST_SUITE_P(
                   "line 1: the header is \"output,M1,Teta,Beta,branch\", expected "
                   "output,M1,Teta,Beta,branch",
                   ""}),
+    ParamName);
+
+// Standard streams for RunBatch: files that close themselves.
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, CloseFile>;
+
+File Holding(const std::string& text)
+{
+    File file(std::tmpfile());
+    std::fwrite(text.data(), 1, text.size(), file.get());
+    std::rewind(file.get());
+    return file;
+}
+
+std::string Contents(std::FILE* file)
+{
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    std::array<char, 4096> buffer;
+    while (const std::size_t size = std::fread(buffer.data(), 1, buffer.size(), file))
+        text.append(buffer.data(), size);
+    return text;
+}
+
+struct UnwritableCase {
+    const char* name;
+    std::FILE* (*open)();
+    std::string error;
+};
+
+class BatchUnwritable : public testing::TestWithParam<UnwritableCase> {};
+
+TEST_P(BatchUnwritable, SaysTheAnswersWereLostAndFails)
+{
+    const auto& c = GetParam();
+    const File out(c.open());
+    ASSERT_NE(out, nullptr);
+    const File in = Holding(Header + "Beta,2,10,,weak\n");
+    const File errors(std::tmpfile());
+    EXPECT_EQ(RunBatch(in.get(), out.get(), errors.get()), 1);
+    EXPECT_EQ(Contents(errors.get()),
+              "oblique-shock-calculator: the answers could not be written: " + c.error + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, BatchUnwritable,
+    testing::Values(UnwritableCase{"full_device", [] { return std::fopen("/dev/full", "w"); },
+                                   std::strerror(ENOSPC)},
+                    UnwritableCase{"stream_open_for_reading",
+                                   [] {
+                                       const std::string path =
+                                           testing::TempDir() + "batch-answers-open-for-reading";
+                                       std::fclose(std::fopen(path.c_str(), "w"));
+                                       return std::fopen(path.c_str(), "r");
+                                   },
+                                   std::strerror(EBADF)}),
     ParamName);
 
 } // namespace
