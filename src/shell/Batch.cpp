@@ -2,7 +2,9 @@
 
 #include "shell/ShellRequest.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -13,24 +15,48 @@ constexpr std::size_t RequestFields = 5;
 // The records of several lines that the summary names; the others it counts.
 constexpr std::int64_t ListedSpans = 3;
 
+// The request's columns, in the order of the header's names.
+enum Column : std::size_t { Output, M1, Teta, Beta, Branch };
+constexpr std::array<std::string_view, RequestFields> ColumnNames = {"output", "M1", "Teta", "Beta",
+                                                                     "branch"};
+constexpr std::array<std::string_view, 7> ResultNames = {"Mn1",  "Mn2",     "M2",      "p2p1",
+                                                         "T2T1", "outcome", "messages"};
+
+// A name without the blanks around it.
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t begin = std::min(text.find_first_not_of(" \t"), text.size());
+    return text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
+}
+
+// Names, outputs and branches are the same whatever their letters' case and the blanks around.
+bool Names(std::string_view text, std::string_view name)
+{
+    text = Trimmed(text);
+    return std::equal(text.begin(), text.end(), name.begin(), name.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
 std::optional<std::optional<OptionButton>> OutputNamed(std::string_view name)
 {
-    if (name.empty())
+    if (Trimmed(name).empty())
         return std::optional<OptionButton>{};
-    if (name == "M1")
+    if (Names(name, "M1"))
         return OptionButton::Option_M1;
-    if (name == "Teta")
+    if (Names(name, "Teta"))
         return OptionButton::Option_Teta;
-    if (name == "Beta")
+    if (Names(name, "Beta"))
         return OptionButton::Option_Beta;
     return std::nullopt;
 }
 
 std::optional<OptionButton> BranchNamed(std::string_view name)
 {
-    if (name == "weak")
+    if (Names(name, "weak"))
         return OptionButton::Option_Weak;
-    if (name == "strong")
+    if (Names(name, "strong"))
         return OptionButton::Option_Strong;
     return std::nullopt;
 }
@@ -82,8 +108,9 @@ std::string Lines(const CsvRecord& record)
 
 } // namespace
 
+// A header chooses "," or ";" as its separator; ";" files write numbers with decimal commas.
 Batch::Batch(std::string& out)
-    : m_out(out), m_reader([this](const CsvRecord& record) { Row(record); })
+    : m_out(out), m_reader([this](const CsvRecord& record) { Row(record); }, ",;")
 {
 }
 
@@ -137,13 +164,16 @@ void Batch::Row(const CsvRecord& record)
                           std::to_string(record.lastLine));
 
     const std::vector<std::string>& fields = record.fields;
+    const char separator = m_reader.Separator();
     const auto refuse = [&](const std::string& why) {
         const bool whole = fields.size() == RequestFields;
         const auto field = [&](std::size_t i) {
             return whole ? std::string_view(fields[i]) : "";
         };
-        AppendCsvRecord(m_out, {field(0), field(1), field(2), field(3), field(4), "", "", "", "",
-                                "", "refused", Lines(record) + ": " + why});
+        AppendCsvRecord(m_out,
+                        {field(0), field(1), field(2), field(3), field(4), "", "", "", "", "",
+                         "refused", Lines(record) + ": " + why},
+                        separator);
     };
     if (record.unclosedQuoteLine != 0) {
         refuse("a quote opened on line " + std::to_string(record.unclosedQuoteLine) +
@@ -155,53 +185,77 @@ void Batch::Row(const CsvRecord& record)
                ", expected 5");
         return;
     }
-    const auto output = OutputNamed(fields[0]);
+    const std::string& outputField = fields[m_at[Output]];
+    const auto output = OutputNamed(outputField);
     if (!output) {
-        refuse("unknown output \"" + fields[0] + "\", expected M1, Teta, Beta or nothing");
+        refuse("unknown output \"" + outputField + "\", expected M1, Teta, Beta or nothing");
         return;
     }
-    const auto branch = BranchNamed(fields[4]);
+    const std::string& branchField = fields[m_at[Branch]];
+    const auto branch = BranchNamed(branchField);
     if (!branch) {
-        refuse("unknown branch \"" + fields[4] + "\", expected weak or strong");
+        refuse("unknown branch \"" + branchField + "\", expected weak or strong");
         return;
     }
 
     ShellRequest request;
     request.output = *output;
     request.branch = *branch;
-    request.M1 = Typed(fields[1], *output, OptionButton::Option_M1);
-    request.Teta = Typed(fields[2], *output, OptionButton::Option_Teta);
-    request.Beta = Typed(fields[3], *output, OptionButton::Option_Beta);
-    const ShellAnswer answer = Answer(request, ".");
+    request.M1 = Typed(fields[m_at[M1]], *output, OptionButton::Option_M1);
+    request.Teta = Typed(fields[m_at[Teta]], *output, OptionButton::Option_Teta);
+    request.Beta = Typed(fields[m_at[Beta]], *output, OptionButton::Option_Beta);
+    const ShellAnswer answer = Answer(request, separator == ';' ? "," : ".");
     ++m_answered;
 
+    // The request's fields as the file has them, the boxes as the click left them.
+    std::array<std::string_view, RequestFields> echo;
+    std::copy(fields.begin(), fields.end(), echo.begin());
+    echo[m_at[M1]] = answer.Text(TextBox::Text_M1);
+    echo[m_at[Teta]] = answer.Text(TextBox::Text_Teta);
+    echo[m_at[Beta]] = answer.Text(TextBox::Text_Beta);
     const auto result = [&answer](TextBox box) {
         return answer.Written(box) ? std::string_view(answer.Text(box)) : std::string_view();
     };
     AppendCsvRecord(m_out,
-                    {fields[0], answer.Text(TextBox::Text_M1), answer.Text(TextBox::Text_Teta),
-                     answer.Text(TextBox::Text_Beta), fields[4], result(TextBox::Text_Mn1),
+                    {echo[0], echo[1], echo[2], echo[3], echo[4], result(TextBox::Text_Mn1),
                      result(TextBox::Text_Mn2), result(TextBox::Text_M2),
                      result(TextBox::Text_p2p1), result(TextBox::Text_T2T1),
-                     OutcomeName(answer.outcome.kind), Joined(answer.messages)});
+                     OutcomeName(answer.outcome.kind), Joined(answer.messages)},
+                    separator);
 }
 
+// The header names each of the request's columns once, in any order.
 void Batch::Header(const CsvRecord& record)
 {
-    std::string header;
-    for (const std::string& field : record.fields)
-        header += (header.empty() ? "" : ",") + field;
-    // A spreadsheet may begin its file with the UTF-8 byte order mark.
-    if (header.starts_with("\xEF\xBB\xBF"))
-        header.erase(0, 3);
-    if (header != BatchHeader || record.fields.size() != RequestFields) {
+    const std::vector<std::string>& fields = record.fields;
+    const char separator = m_reader.Separator();
+    bool known = fields.size() == RequestFields;
+    std::array<bool, RequestFields> named{};
+    for (std::size_t i = 0; known && i < fields.size(); ++i) {
+        const auto column =
+            std::find_if(ColumnNames.begin(), ColumnNames.end(),
+                         [&](std::string_view name) { return Names(fields[i], name); });
+        const auto index = static_cast<std::size_t>(column - ColumnNames.begin());
+        known = column != ColumnNames.end() && !named[index];
+        if (known) {
+            named[index] = true;
+            m_at[index] = i;
+        }
+    }
+    if (!known) {
+        std::string header;
+        for (const std::string& field : fields)
+            header += (header.empty() ? "" : std::string(1, separator)) + field;
         m_problem = Lines(record) + ": the header is \"" + header + "\", expected " +
                     std::string(BatchHeader);
         return;
     }
     m_headerRead = true;
-    m_out += BatchHeader;
-    m_out += ",Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n";
+    AppendCsvRecord(m_out,
+                    {Trimmed(fields[0]), Trimmed(fields[1]), Trimmed(fields[2]), Trimmed(fields[3]),
+                     Trimmed(fields[4]), ResultNames[0], ResultNames[1], ResultNames[2],
+                     ResultNames[3], ResultNames[4], ResultNames[5], ResultNames[6]},
+                    separator);
 }
 
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)

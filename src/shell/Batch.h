@@ -2,6 +2,7 @@
 
 #include "shell/Csv.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -40,6 +41,9 @@ private:
     std::string& m_out;
     CsvReader m_reader;
     bool m_headerRead = false;
+    // Where the header put each of the request's columns, in the order output, M1, Teta, Beta,
+    // branch.
+    std::array<std::size_t, 5> m_at{};
     std::string m_problem;
     std::int64_t m_records = 0;
     std::int64_t m_answered = 0;

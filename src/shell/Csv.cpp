@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -19,14 +20,16 @@ constexpr int InField = 2;
 
 } // namespace
 
-void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields)
+void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields,
+                     char separator)
 {
+    const char needsQuotes[] = {separator, '"', '\r', '\n', '\0'};
     bool first = true;
     for (std::string_view field : fields) {
         if (!first)
-            out += ',';
+            out += separator;
         first = false;
-        if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        if (field.find_first_of(needsQuotes) == std::string_view::npos) {
             out += field;
             continue;
         }
@@ -41,8 +44,9 @@ void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> f
     out += '\n';
 }
 
-CsvReader::CsvReader(RecordHandler handler)
-    : m_parser(std::make_unique<csv_parser>()), m_handler(std::move(handler))
+CsvReader::CsvReader(RecordHandler handler, std::string separators)
+    : m_parser(std::make_unique<csv_parser>()), m_handler(std::move(handler)),
+      m_separators(std::move(separators))
 {
     if (csv_init(m_parser.get(), 0) != 0)
         throw std::runtime_error("the CSV reader could not be made");
@@ -54,10 +58,36 @@ CsvReader::~CsvReader()
     csv_free(m_parser.get());
 }
 
+void CsvReader::Feed(std::string_view data)
+{
+    if (m_separator != 0) {
+        FeedLines(data);
+        return;
+    }
+    m_held += data;
+    const std::size_t text = m_held.find_first_not_of("\r\n");
+    if (text != std::string::npos && m_held.find_first_of("\r\n", text) != std::string::npos)
+        ChooseSeparator();
+}
+
+void CsvReader::ChooseSeparator()
+{
+    std::string_view held = m_held;
+    if (held.starts_with("\xEF\xBB\xBF"))
+        held.remove_prefix(3);
+    const std::size_t text = std::min(held.find_first_not_of("\r\n"), held.size());
+    const std::string_view line = held.substr(text, held.find_first_of("\r\n", text) - text);
+    const std::size_t at = line.find_first_of(m_separators);
+    m_separator = at == std::string_view::npos ? m_separators.front() : line[at];
+    csv_set_delim(m_parser.get(), static_cast<unsigned char>(m_separator));
+    FeedLines(held);
+    m_held = std::string();
+}
+
 // libcsv gives no positions: the input is fed a line at a time, so that the line a record starts
 // on is the one being fed when the parser leaves the state between records, and the line it ends
 // on the one being fed when it hands the record over.
-void CsvReader::Feed(std::string_view data)
+void CsvReader::FeedLines(std::string_view data)
 {
     while (!data.empty()) {
         const bool crlf = m_lineEnd == '\r' && data.front() == '\n';
@@ -82,6 +112,8 @@ void CsvReader::FeedLinePiece(std::string_view piece)
 
 void CsvReader::Finish()
 {
+    if (m_separator == 0)
+        ChooseSeparator();
     if (m_parser->pstate == InField && m_parser->quoted)
         m_record.unclosedQuoteLine = m_fieldLine;
     csv_fini(m_parser.get(), EndField, EndRecord, this);

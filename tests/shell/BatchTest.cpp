@@ -98,14 +98,14 @@ INSTANTIATE_TEST_SUITE_P(
         BatchCase{"malformed_rows_name_their_line_and_the_next_is_answered",
                   Header + "Beta,2,10\n"
                            "\n"
-                           "beta,2,10,,weak\n"
+                           "Theta,2,10,,weak\n"
                            "Beta,2,10,,\"we\nak\"\n"
                            "Teta,2,,40,weak,extra\n"
                            "Teta,2,,40,weak\n",
                   0,
                   AnswerHeader +
                       ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
-                      "beta,2,10,,weak,,,,,,refused,\"line 4: unknown output \"\"beta\"\", "
+                      "Theta,2,10,,weak,,,,,,refused,\"line 4: unknown output \"\"Theta\"\", "
                       "expected M1, Teta, Beta or nothing\"\n"
                       "Beta,2,10,,\"we\nak\",,,,,,refused,\"lines 5\u20136: unknown branch "
                       "\"\"we\nak\"\", "
@@ -172,6 +172,35 @@ INSTANTIATE_TEST_SUITE_P(
                   "",
                   "5 records read, 5 requests answered; lines 2\u20133, 4\u20135, 6\u20137 and 2 "
                   "more were one record each"},
+        BatchCase{"names_outputs_and_branches_in_any_case_with_blanks_columns_in_any_order",
+                  " Branch , beta,M1 ,OUTPUT,\tteta\nWeak,,2,BETA,10\n weak,40,2, teta ,\n", 0,
+                  "Branch,beta,M1,OUTPUT,teta,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n"
+                  "Weak,39.3139,2,BETA,10,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+                  " weak,40,2, teta ,10.6229,,,,,,solved,\n",
+                  "", "2 records read, 2 requests answered"},
+        BatchCase{"semicolon_header_reads_and_writes_decimal_commas",
+                  "\xEF\xBB\xBFoutput;M1;Teta;Beta;branch\r\nBeta;2,5;10;;weak\r\n"
+                  "Beta;2.5;10;;weak\r\nBeta;2;30;;weak\r\nBeta;\"2;5\";10\r\n",
+                  0,
+                  "output;M1;Teta;Beta;branch;Mn1;Mn2;M2;p2p1;T2T1;outcome;messages\n"
+                  "Beta;2,5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;\n"
+                  "Beta;2.5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;\n"
+                  "Beta;2;30;;weak;;;;;;detached;Teta > TetaMax\n"
+                  ";;;;;;;;;;refused;line 5: 3 fields, expected 5\n",
+                  "", "4 records read, 3 requests answered"},
+        BatchCase{"comma_first_on_the_header_line_chooses_comma", "output,M1,Teta,Beta,branch;x\n",
+                  2, "",
+                  "line 1: the header is \"output,M1,Teta,Beta,branch;x\", expected "
+                  "output,M1,Teta,Beta,branch",
+                  ""},
+        BatchCase{"semicolon_header_with_a_wrong_name", "output;M1;Theta;Beta;branch\n", 2, "",
+                  "line 1: the header is \"output;M1;Theta;Beta;branch\", expected "
+                  "output,M1,Teta,Beta,branch",
+                  ""},
+        BatchCase{"header_naming_a_column_twice", "output,M1,Teta,m1,branch\n", 2, "",
+                  "line 1: the header is \"output,M1,Teta,m1,branch\", expected "
+                  "output,M1,Teta,Beta,branch",
+                  ""},
         BatchCase{"crlf_and_byte_order_mark",
                   "\xEF\xBB\xBFoutput,M1,Teta,Beta,branch\r\nTeta,2,,40,weak\r\n", 0,
                   AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", "",

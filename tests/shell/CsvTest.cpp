@@ -14,6 +14,7 @@ struct WriteCase {
     const char* name;
     std::vector<std::string> fields;
     std::string written;
+    char separator = ',';
 };
 
 class CsvWrite : public testing::TestWithParam<WriteCase> {};
@@ -24,10 +25,10 @@ TEST_P(CsvWrite, QuotesOnlyWhatNeedsIt)
     std::string out = "before\n";
     switch (c.fields.size()) {
     case 1:
-        AppendCsvRecord(out, {c.fields[0]});
+        AppendCsvRecord(out, {c.fields[0]}, c.separator);
         break;
     case 3:
-        AppendCsvRecord(out, {c.fields[0], c.fields[1], c.fields[2]});
+        AppendCsvRecord(out, {c.fields[0], c.fields[1], c.fields[2]}, c.separator);
         break;
     default:
         FAIL() << "a row of 1 or 3 fields";
@@ -45,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                               "\"Teta > TetaMax\nArithmetic overflow\"\n"},
                     WriteCase{"carriage_return", {"a\rb"}, "\"a\rb\"\n"},
                     WriteCase{"blanks_kept_unquoted", {" 2 ", "\t", " "}, " 2 ,\t, \n"},
-                    WriteCase{"empty", {""}, "\n"}),
+                    WriteCase{"empty", {""}, "\n"},
+                    WriteCase{"semicolon_quotes_semicolons_not_commas",
+                              {"1,5", "a;b", "\"q"},
+                              "1,5;\"a;b\";\"\"\"q\"\n",
+                              ';'}),
     ParamName);
 
 // A record as the reader hands it over: its first and last line, its fields and the line of a
@@ -67,13 +72,15 @@ void PrintTo(const Read& read, std::ostream* out)
 
 using Records = std::vector<Read>;
 
-Records ReadIn(const std::string& input, std::size_t pieceSize)
+Records ReadIn(const std::string& input, std::size_t pieceSize, const std::string& separators)
 {
     Records records;
-    CsvReader reader([&records](const CsvRecord& record) {
-        records.push_back(
-            {record.firstLine, record.lastLine, record.fields, record.unclosedQuoteLine});
-    });
+    CsvReader reader(
+        [&records](const CsvRecord& record) {
+            records.push_back(
+                {record.firstLine, record.lastLine, record.fields, record.unclosedQuoteLine});
+        },
+        separators);
     for (std::size_t at = 0; at < input.size(); at += pieceSize)
         reader.Feed(std::string_view(input).substr(at, pieceSize));
     reader.Finish();
@@ -84,6 +91,7 @@ struct ReadCase {
     const char* name;
     std::string input;
     Records records;
+    std::string separators = ",";
 };
 
 class CsvRead : public testing::TestWithParam<ReadCase> {};
@@ -93,7 +101,7 @@ TEST_P(CsvRead, GivesEachRecordWithTheLinesItSpans)
     const auto& c = GetParam();
     // The same records whether the input comes at once or in pieces of any size.
     for (std::size_t pieceSize = 1; pieceSize <= c.input.size() + 1; ++pieceSize)
-        EXPECT_EQ(ReadIn(c.input, pieceSize), c.records) << "pieces of " << pieceSize;
+        EXPECT_EQ(ReadIn(c.input, pieceSize, c.separators), c.records) << "pieces of " << pieceSize;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,7 +130,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {{1, 1, {"a"}}, {2, 3, {"b,c\nd"}, 2}}},
         ReadCase{"unclosed_quote_names_the_line_it_opens_on",
                  "\"a\nb\",c,\"d\ne\n",
-                 {{1, 3, {"a\nb", "c", "d\ne\n"}, 2}}}),
+                 {{1, 3, {"a\nb", "c", "d\ne\n"}, 2}}},
+        ReadCase{"byte_order_mark_is_no_text", "\xEF\xBB\xBF\"a\",b\n", {{1, 1, {"a", "b"}}}},
+        ReadCase{"semicolon_chosen_on_the_first_line_not_empty",
+                 "\r\n x;y,z\n1,5;2\n",
+                 {{2, 2, {" x", "y,z"}}, {3, 3, {"1,5", "2"}}},
+                 ",;"},
+        ReadCase{"comma_before_semicolon_chooses_comma",
+                 "a,b;c\nd;e,f",
+                 {{1, 1, {"a", "b;c"}}, {2, 2, {"d;e", "f"}}},
+                 ",;"},
+        ReadCase{"no_separator_on_the_first_line_chooses_the_first",
+                 "a\nb;c,d\n",
+                 {{1, 1, {"a"}}, {2, 2, {"b;c", "d"}}},
+                 ",;"}),
     ParamName);
 
 } // namespace
