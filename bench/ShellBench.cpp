@@ -26,10 +26,11 @@ void BatchRows(benchmark::State& run)
     const int rows = static_cast<int>(run.range(0));
     const std::string input = Requests(rows);
     std::string out;
+    std::string notes;
     out.reserve(input.size() * 4);
     for (auto _ : run) {
         out.clear();
-        Batch batch(out);
+        Batch batch(out, notes);
         batch.Feed(input);
         if (batch.Finish() != 0) {
             run.SkipWithError("the batch was not read");

@@ -109,8 +109,8 @@ std::string Lines(const CsvRecord& record)
 } // namespace
 
 // A header chooses "," or ";" as its separator; ";" files write numbers with decimal commas.
-Batch::Batch(std::string& out)
-    : m_out(out), m_reader([this](const CsvRecord& record) { Row(record); }, ",;")
+Batch::Batch(std::string& out, std::string& notes)
+    : m_out(out), m_notes(notes), m_reader([this](const CsvRecord& record) { Row(record); }, ",;")
 {
 }
 
@@ -204,8 +204,11 @@ void Batch::Row(const CsvRecord& record)
     request.M1 = Typed(fields[m_at[M1]], *output, OptionButton::Option_M1);
     request.Teta = Typed(fields[m_at[Teta]], *output, OptionButton::Option_Teta);
     request.Beta = Typed(fields[m_at[Beta]], *output, OptionButton::Option_Beta);
-    const ShellAnswer answer = Answer(request, separator == ';' ? "," : ".");
+    const std::string decimalSeparator = separator == ';' ? "," : ".";
+    const ShellAnswer answer = Answer(request, decimalSeparator);
     ++m_answered;
+    for (const std::string& note : ReadNotes(request, decimalSeparator))
+        m_notes += Lines(record) + ": " + note + "\n";
 
     // The request's fields as the file has them, the boxes as the click left them.
     std::array<std::string_view, RequestFields> echo;
@@ -261,11 +264,14 @@ void Batch::Header(const CsvRecord& record)
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
 {
     std::string answers;
-    Batch batch(answers);
+    std::string notes;
+    Batch batch(answers, notes);
     std::array<char, 1 << 16> buffer;
     // The first write that fails is kept, and nothing is written after it.
     int writeError = 0;
     const auto pass = [&](bool flush) {
+        std::fwrite(notes.data(), 1, notes.size(), errors);
+        notes.clear();
         errno = 0;
         if (writeError == 0 && !answers.empty() &&
             std::fwrite(answers.data(), 1, answers.size(), out) != answers.size())

@@ -21,8 +21,9 @@
 // with ".", whatever the locale, so that the file reads the same everywhere.
 class Batch {
 public:
-    // The answers, header first, are appended to `out`.
-    explicit Batch(std::string& out);
+    // The answers, header first, are appended to `out`; a note for each input text that goes on
+    // after the number it is read as (`line 2: M1 "2,5" read as 2`), one per line, to `notes`.
+    Batch(std::string& out, std::string& notes);
 
     void Feed(std::string_view data);
     // The exit status: 0 when the input was read, whatever the rows' outcomes; 2 when its header
@@ -39,6 +40,7 @@ private:
     void Row(const CsvRecord& record);
 
     std::string& m_out;
+    std::string& m_notes;
     CsvReader m_reader;
     bool m_headerRead = false;
     // Where the header put each of the request's columns, in the order output, M1, Teta, Beta,

@@ -30,7 +30,7 @@ struct CsvRecord {
 // Reads RFC 4180 records with libcsv from pieces of any size. A field is kept exactly as it was
 // written, blanks at its ends included. A line ends at an LF, a CR or a CRLF, inside quotes as
 // well; a record ends with its line unless a quote is open, and empty lines are skipped (they
-// still count). A UTF-8 byte order mark at the start is no part of the text.
+// still count). A UTF-8 byte order mark at the start is not read as text.
 class CsvReader {
 public:
     using RecordHandler = std::function<void(const CsvRecord& record)>;

@@ -24,6 +24,7 @@ struct BatchCase {
     std::string output;
     std::string problem;
     std::string summary; // when the status is 0
+    std::string notes = {};
 };
 
 class BatchRun : public testing::TestWithParam<BatchCase> {};
@@ -32,10 +33,12 @@ TEST_P(BatchRun, AnswersEveryRowAsAFreshWindow)
 {
     const auto& c = GetParam();
     std::string out;
-    Batch batch(out);
+    std::string notes;
+    Batch batch(out, notes);
     batch.Feed(c.input);
     EXPECT_EQ(batch.Finish(), c.status);
     EXPECT_EQ(out, c.output);
+    EXPECT_EQ(notes, c.notes);
     EXPECT_EQ(batch.Problem(), c.problem);
     if (c.status == 0) {
         EXPECT_EQ(batch.Summary(), c.summary);
@@ -46,16 +49,19 @@ TEST_P(BatchRun, AnswersTheSameInPiecesOfAnySize)
 {
     const auto& c = GetParam();
     std::string whole;
-    Batch wholeBatch(whole);
+    std::string wholeNotes;
+    Batch wholeBatch(whole, wholeNotes);
     wholeBatch.Feed(c.input);
     const int status = wholeBatch.Finish();
     for (std::size_t size = 1; size <= c.input.size(); ++size) {
         std::string out;
-        Batch batch(out);
+        std::string notes;
+        Batch batch(out, notes);
         for (std::size_t at = 0; at < c.input.size(); at += size)
             batch.Feed(std::string_view(c.input).substr(at, size));
         EXPECT_EQ(batch.Finish(), status) << "pieces of " << size;
         EXPECT_EQ(out, whole) << "pieces of " << size;
+        EXPECT_EQ(notes, wholeNotes) << "pieces of " << size;
         EXPECT_EQ(batch.Problem(), wholeBatch.Problem()) << "pieces of " << size;
         EXPECT_EQ(batch.Summary(), wholeBatch.Summary()) << "pieces of " << size;
     }
@@ -89,7 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,"
                       "solved,\n"
                       "Beta,2.5,10,31.8506,weak,1.31927,0.77636,2.08593,1.86387,1.20307,solved,\n",
-                  "", "2 records read, 2 requests answered"},
+                  "", "2 records read, 2 requests answered", "line 2: M1 \"2,5\" read as 2\n"},
+        BatchCase{"notes_for_each_text_read_short_of_its_end_in_box_order",
+                  Header + "Beta,2,10,,weak\nTeta,\"2,5\",,40 deg,weak\n", 0,
+                  AnswerHeader +
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+                      "Teta,\"2,5\",10.6229,40 deg,weak,,,,,,solved,\n",
+                  "", "2 records read, 2 requests answered",
+                  "line 3: M1 \"2,5\" read as 2\nline 3: Beta \"40 deg\" read as 40\n"},
         BatchCase{"typed_blanks_and_quoted_line_feed_are_the_box_text",
                   Header + "Beta, 2 ,\"1\n0\",,weak\n", 0,
                   AnswerHeader + "Beta, 2 ,\"1\n0\",39.3139,weak,1.26714,0.80319,1.64052,1.70658,"
@@ -180,14 +193,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "", "2 records read, 2 requests answered"},
         BatchCase{"semicolon_header_reads_and_writes_decimal_commas",
                   "\xEF\xBB\xBFoutput;M1;Teta;Beta;branch\r\nBeta;2,5;10;;weak\r\n"
-                  "Beta;2.5;10;;weak\r\nBeta;2;30;;weak\r\nBeta;\"2;5\";10\r\n",
+                  "Beta;2.5;10;;weak\r\nBeta;2;30;;weak\r\nBeta;\"2;5\";10\r\n"
+                  "Teta;2.5x;;40;weak\r\n",
                   0,
                   "output;M1;Teta;Beta;branch;Mn1;Mn2;M2;p2p1;T2T1;outcome;messages\n"
                   "Beta;2,5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;\n"
                   "Beta;2.5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;\n"
                   "Beta;2;30;;weak;;;;;;detached;Teta > TetaMax\n"
-                  ";;;;;;;;;;refused;line 5: 3 fields, expected 5\n",
-                  "", "4 records read, 3 requests answered"},
+                  ";;;;;;;;;;refused;line 5: 3 fields, expected 5\n"
+                  "Teta;2.5x;17,6755;40;weak;;;;;;solved;\n",
+                  "", "5 records read, 4 requests answered", "line 6: M1 \"2.5x\" read as 2,5\n"},
         BatchCase{"comma_first_on_the_header_line_chooses_comma", "output,M1,Teta,Beta,branch;x\n",
                   2, "",
                   "line 1: the header is \"output,M1,Teta,Beta,branch;x\", expected "

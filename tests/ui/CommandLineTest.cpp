@@ -144,7 +144,8 @@ private slots:
                "Beta,2.5,30,,strong,,,,,,detached,Teta > TetaMax\n"
                "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow\n"
                ",,,,,,,,,,refused,\"line 5: 1 field, expected 5\"\n"
-            << "oblique-shock-calculator: 4 records read, 3 requests answered\n";
+            << "line 2: M1 \"2,5\" read as 2\n"
+               "oblique-shock-calculator: 4 records read, 3 requests answered\n";
         QTest::newRow("batch_bad_header")
             << QStringList{"--batch"} << c << QByteArray("M1,Teta\n2,10\n") << 2 << ""
             << "oblique-shock-calculator: line 1: the header is \"M1,Teta\", expected "
