@@ -9,6 +9,9 @@
 #include <cstring>
 #include <optional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr std::size_t RequestFields = 5;
@@ -266,6 +269,12 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
     std::string answers;
     std::string notes;
     Batch batch(answers, notes);
+    // A file is read in large pieces; a pipe or a terminal as its lines come, each answer written
+    // out as soon as its line is read, so that the program can answer another one's requests as
+    // they are made.
+    const int input = fileno(in);
+    struct stat status;
+    const bool file = fstat(input, &status) == 0 && S_ISREG(status.st_mode);
     std::array<char, 1 << 16> buffer;
     // The first write that fails is kept, and nothing is written after it.
     int writeError = 0;
@@ -279,15 +288,24 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
         answers.clear();
         if (writeError == 0 && flush && std::fflush(out) != 0)
             writeError = errno != 0 ? errno : EIO;
+        if (flush)
+            std::fflush(errors);
     };
-    while (writeError == 0) {
-        const std::size_t size = std::fread(buffer.data(), 1, buffer.size(), in);
+    for (;;) {
+        std::size_t size = 0;
+        if (file) {
+            size = std::fread(buffer.data(), 1, buffer.size(), in);
+        } else if (const auto got = read(input, buffer.data(), buffer.size()); got >= 0) {
+            size = static_cast<std::size_t>(got);
+        } else if (errno == EINTR) {
+            continue;
+        }
         batch.Feed(std::string_view(buffer.data(), size));
-        pass(false);
-        if (size < buffer.size())
+        pass(!file);
+        if (writeError != 0 || (file ? size < buffer.size() : size == 0))
             break;
     }
-    const int status = writeError == 0 ? batch.Finish() : 0;
+    const int exitStatus = writeError == 0 ? batch.Finish() : 0;
     pass(true);
     if (writeError != 0) {
         std::fprintf(errors, "oblique-shock-calculator: the answers could not be written: %s\n",
@@ -295,6 +313,6 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
         return 1;
     }
     std::fprintf(errors, "oblique-shock-calculator: %s\n",
-                 (status == 0 ? batch.Summary() : batch.Problem()).c_str());
-    return status;
+                 (exitStatus == 0 ? batch.Summary() : batch.Problem()).c_str());
+    return exitStatus;
 }

@@ -3,13 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
+
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -293,5 +299,100 @@ INSTANTIATE_TEST_SUITE_P(
                                    },
                                    std::strerror(EBADF)}),
     ParamName);
+
+// Reads from `fd` into `received` until it holds `lines` line ends or two seconds have gone by.
+bool AwaitLines(int fd, std::string& received, std::size_t lines)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (static_cast<std::size_t>(std::count(received.begin(), received.end(), '\n')) < lines) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd ready{fd, POLLIN, 0};
+        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0)
+            return false;
+        std::array<char, 256> buffer;
+        const auto size = read(fd, buffer.data(), buffer.size());
+        if (size <= 0)
+            return false;
+        received.append(buffer.data(), static_cast<std::size_t>(size));
+    }
+    return true;
+}
+
+void Send(int fd, std::string_view text)
+{
+    ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+}
+
+// The batch as another program's co-process: each answer comes before the next line is sent.
+TEST(BatchFromAPipe, AnswersEachLineAsItComes)
+{
+    int requests[2];
+    int answers[2];
+    ASSERT_EQ(pipe(requests), 0);
+    ASSERT_EQ(pipe(answers), 0);
+    const File in(fdopen(requests[0], "r"));
+    File out(fdopen(answers[1], "w"));
+    const File errors(std::tmpfile());
+    int status = -1;
+    std::thread batch([&] {
+        status = RunBatch(in.get(), out.get(), errors.get());
+        out.reset(); // the end of the answers
+    });
+
+    std::string received;
+    Send(requests[1], Header);
+    EXPECT_TRUE(AwaitLines(answers[0], received, 1));
+    Send(requests[1], "Beta,2,10,,weak\n");
+    EXPECT_TRUE(AwaitLines(answers[0], received, 2));
+    Send(requests[1], "Teta,2,");
+    Send(requests[1], ",40,weak\r");
+    EXPECT_TRUE(AwaitLines(answers[0], received, 3));
+    close(requests[1]);
+    batch.join();
+    AwaitLines(answers[0], received, 4);
+    close(answers[0]);
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(received,
+              AnswerHeader +
+                  "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
+                  "Teta,2,10.6229,40,weak,,,,,,solved,\n");
+    EXPECT_EQ(Contents(errors.get()),
+              "oblique-shock-calculator: 2 records read, 2 requests answered\n");
+}
+
+// A file read in 64 KiB pieces and the same text from a pipe, read as it comes, are answered alike.
+TEST(BatchFromAPipe, AnswersAsAFileIsAnswered)
+{
+    std::string input = Header;
+    for (int row = 0; input.size() < 200000; ++row)
+        input += row % 3 == 0   ? "Beta,\"2,5\",10,,weak\r\n"
+                 : row % 3 == 1 ? "Teta,\"2\r\n\",,40,weak\r"
+                                : "Beta,2,30,,weak\n";
+
+    const File file = Holding(input);
+    const File fileAnswers(std::tmpfile());
+    const File fileErrors(std::tmpfile());
+    EXPECT_EQ(RunBatch(file.get(), fileAnswers.get(), fileErrors.get()), 0);
+
+    int requests[2];
+    ASSERT_EQ(pipe(requests), 0);
+    const File in(fdopen(requests[0], "r"));
+    const File pipeAnswers(std::tmpfile());
+    const File pipeErrors(std::tmpfile());
+    int status = -1;
+    std::thread batch([&] { status = RunBatch(in.get(), pipeAnswers.get(), pipeErrors.get()); });
+    for (std::size_t at = 0; at < input.size(); at += 1000)
+        Send(requests[1], std::string_view(input).substr(at, 1000));
+    close(requests[1]);
+    batch.join();
+
+    EXPECT_EQ(status, 0);
+    const std::string answers = Contents(fileAnswers.get());
+    EXPECT_GT(answers.size(), input.size());
+    EXPECT_EQ(Contents(pipeAnswers.get()), answers);
+    EXPECT_EQ(Contents(pipeErrors.get()), Contents(fileErrors.get()));
+}
 
 } // namespace
