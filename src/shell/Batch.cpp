@@ -291,25 +291,36 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
         if (flush)
             std::fflush(errors);
     };
+    int readError = 0;
     for (;;) {
         std::size_t size = 0;
+        errno = 0;
         if (file) {
             size = std::fread(buffer.data(), 1, buffer.size(), in);
+            if (size < buffer.size() && std::ferror(in))
+                readError = errno != 0 ? errno : EIO;
         } else if (const auto got = read(input, buffer.data(), buffer.size()); got >= 0) {
             size = static_cast<std::size_t>(got);
         } else if (errno == EINTR) {
             continue;
+        } else {
+            readError = errno != 0 ? errno : EIO;
         }
         batch.Feed(std::string_view(buffer.data(), size));
         pass(!file);
-        if (writeError != 0 || (file ? size < buffer.size() : size == 0))
+        if (writeError != 0 || readError != 0 || (file ? size < buffer.size() : size == 0))
             break;
     }
-    const int exitStatus = writeError == 0 ? batch.Finish() : 0;
+    const int exitStatus = writeError == 0 && readError == 0 ? batch.Finish() : 0;
     pass(true);
     if (writeError != 0) {
         std::fprintf(errors, "oblique-shock-calculator: the answers could not be written: %s\n",
                      std::strerror(writeError));
+        return 1;
+    }
+    if (readError != 0) {
+        std::fprintf(errors, "oblique-shock-calculator: the requests could not be read: %s\n",
+                     std::strerror(readError));
         return 1;
     }
     std::fprintf(errors, "oblique-shock-calculator: %s\n",

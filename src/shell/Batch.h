@@ -60,6 +60,6 @@ inline constexpr std::string_view BatchHeader = "output,M1,Teta,Beta,branch";
 // missing or wrong header, are said on `errors`. A regular file is read in 64 KiB pieces; any
 // other input (a pipe, a terminal) is read from its descriptor as its data comes, and each answer
 // is written and flushed as soon as its line is read, so `in` must not have been read through
-// before. Returns the exit status: 0, 2 for the header (Batch::Finish), or 1 when the answers
-// could not be written, which is said on `errors` instead.
+// before. Returns the exit status: 0, 2 for the header (Batch::Finish), or 1 when the input
+// could not be read or the answers could not be written, which is said on `errors` instead.
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors);

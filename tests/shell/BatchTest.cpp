@@ -300,6 +300,46 @@ INSTANTIATE_TEST_SUITE_P(
                                    std::strerror(EBADF)}),
     ParamName);
 
+struct UnreadableCase {
+    const char* name;
+    std::FILE* (*open)();
+    std::string error;
+};
+
+class BatchUnreadable : public testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(BatchUnreadable, SaysTheRequestsCouldNotBeReadAndFails)
+{
+    const auto& c = GetParam();
+    // Opened first, so that a closed descriptor is not taken again by them.
+    const File out(std::tmpfile());
+    const File errors(std::tmpfile());
+    const File in(c.open());
+    ASSERT_NE(in, nullptr);
+    EXPECT_EQ(RunBatch(in.get(), out.get(), errors.get()), 1);
+    EXPECT_EQ(Contents(out.get()), "");
+    EXPECT_EQ(Contents(errors.get()),
+              "oblique-shock-calculator: the requests could not be read: " + c.error + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, BatchUnreadable,
+                         testing::Values(UnreadableCase{"directory",
+                                                        [] { return std::fopen("/", "r"); },
+                                                        std::strerror(EISDIR)},
+                                         UnreadableCase{"closed_descriptor",
+                                                        [] {
+                                                            int ends[2];
+                                                            if (pipe(ends) != 0)
+                                                                return static_cast<std::FILE*>(
+                                                                    nullptr);
+                                                            std::FILE* in = fdopen(ends[0], "r");
+                                                            close(ends[1]);
+                                                            close(ends[0]);
+                                                            return in;
+                                                        },
+                                                        std::strerror(EBADF)}),
+                         ParamName);
+
 // Reads from `fd` into `received` until it holds `lines` line ends or two seconds have gone by.
 bool AwaitLines(int fd, std::string& received, std::size_t lines)
 {
