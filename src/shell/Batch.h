@@ -14,11 +14,16 @@
 //     output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages
 // `output` is M1, Teta, Beta or empty for none chosen; `branch` weak or strong; M1, Teta and Beta
 // are the texts typed into the boxes, an empty field leaving its box as it was and the output's
-// own field ignored. The answer gives the three boxes as shown after the click, the result boxes
-// the click wrote (empty where it wrote none), the outcome (solved, refused, detached, failed or
-// no-output) and every message in order, one per line. A row that cannot be a request is refused
-// with a message that names its line, and the rows after it are answered. Numbers are written
-// with ".", whatever the locale, so that the file reads the same everywhere.
+// own field ignored. The header's names, the outputs and the branches are read whatever their
+// case and the blanks around them, and the header may give the five columns in any order: the
+// answer has them in that order, under the header's names, before the results. The answer gives
+// the three boxes as shown after the click, the result boxes the click wrote (empty where it
+// wrote none), the outcome (solved, refused, detached, failed or no-output) and every message in
+// order, one per line. A record that cannot be a request is refused with a message that names its
+// line, or its first and last line, and the records after it are answered. Numbers are written
+// with ".", whatever the locale, so that the file reads the same everywhere; a header separated
+// by ";", as a spreadsheet with decimal commas writes it, makes the whole file ";"-separated, read
+// with "," as a decimal mark beside "." and written with ",".
 class Batch {
 public:
     // The answers, header first, are appended to `out`; a note for each input text that goes on
