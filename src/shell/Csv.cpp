@@ -18,6 +18,13 @@ int NoBlank(unsigned char)
 constexpr int BetweenRecords = 0;
 constexpr int InField = 2;
 
+std::string_view WithoutByteOrderMark(std::string_view input)
+{
+    if (input.starts_with("\xEF\xBB\xBF"))
+        input.remove_prefix(3);
+    return input;
+}
+
 } // namespace
 
 void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields,
@@ -65,16 +72,16 @@ void CsvReader::Feed(std::string_view data)
         return;
     }
     m_held += data;
-    const std::size_t text = m_held.find_first_not_of("\r\n");
-    if (text != std::string::npos && m_held.find_first_of("\r\n", text) != std::string::npos)
+    const std::string_view held = WithoutByteOrderMark(m_held);
+    const std::size_t text = held.find_first_not_of("\r\n");
+    if (text != std::string_view::npos &&
+        held.find_first_of("\r\n", text) != std::string_view::npos)
         ChooseSeparator();
 }
 
 void CsvReader::ChooseSeparator()
 {
-    std::string_view held = m_held;
-    if (held.starts_with("\xEF\xBB\xBF"))
-        held.remove_prefix(3);
+    const std::string_view held = WithoutByteOrderMark(m_held);
     const std::size_t text = std::min(held.find_first_not_of("\r\n"), held.size());
     const std::string_view line = held.substr(text, held.find_first_of("\r\n", text) - text);
     const std::size_t at = line.find_first_of(m_separators);
