@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -36,10 +35,12 @@ std::string_view Trimmed(std::string_view text)
 bool Names(std::string_view text, std::string_view name)
 {
     text = Trimmed(text);
-    return std::equal(text.begin(), text.end(), name.begin(), name.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
+    // ASCII letters alone: the names are ASCII, and the locale has no say.
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    };
+    return std::equal(text.begin(), text.end(), name.begin(), name.end(),
+                      [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 std::optional<std::optional<OptionButton>> OutputNamed(std::string_view name)

@@ -30,13 +30,15 @@ std::string_view WithoutByteOrderMark(std::string_view input)
 void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields,
                      char separator)
 {
-    const char needsQuotes[] = {separator, '"', '\r', '\n', '\0'};
+    const auto needsQuotes = [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    };
     bool first = true;
     for (std::string_view field : fields) {
         if (!first)
             out += separator;
         first = false;
-        if (field.find_first_of(needsQuotes) == std::string_view::npos) {
+        if (std::none_of(field.begin(), field.end(), needsQuotes)) {
             out += field;
             continue;
         }
@@ -100,10 +102,13 @@ void CsvReader::FeedLines(std::string_view data)
         const bool crlf = m_lineEnd == '\r' && data.front() == '\n';
         if (m_lineEnd != 0 && !crlf)
             ++m_line;
-        const std::size_t end = data.find_first_of("\r\n");
-        const std::size_t size = end == std::string_view::npos ? data.size() : end + 1;
+        // A plain search: find_first_of would call memchr for every character.
+        const auto lineEnd =
+            std::find_if(data.begin(), data.end(), [](char c) { return c == '\n' || c == '\r'; });
+        const bool ends = lineEnd != data.end();
+        const auto size = static_cast<std::size_t>(lineEnd - data.begin()) + (ends ? 1 : 0);
         FeedLinePiece(data.substr(0, size));
-        m_lineEnd = end == std::string_view::npos ? 0 : data[end];
+        m_lineEnd = ends ? *lineEnd : 0;
         data.remove_prefix(size);
     }
 }
