@@ -309,7 +309,9 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
         }
         batch.Feed(std::string_view(buffer.data(), size));
         pass(!file);
-        if (writeError != 0 || readError != 0 || (file ? size < buffer.size() : size == 0))
+        // A wrong header is said at once: nothing after it is read.
+        if (writeError != 0 || readError != 0 || !batch.Problem().empty() ||
+            (file ? size < buffer.size() : size == 0))
             break;
     }
     const int exitStatus = writeError == 0 && readError == 0 ? batch.Finish() : 0;

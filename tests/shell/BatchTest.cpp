@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -400,6 +401,28 @@ TEST(BatchFromAPipe, AnswersEachLineAsItComes)
                   "Teta,2,10.6229,40,weak,,,,,,solved,\n");
     EXPECT_EQ(Contents(errors.get()),
               "oblique-shock-calculator: 2 records read, 2 requests answered\n");
+}
+
+TEST(BatchFromAPipe, SaysAWrongHeaderWithoutWaitingForTheEnd)
+{
+    int requests[2];
+    ASSERT_EQ(pipe(requests), 0);
+    const File in(fdopen(requests[0], "r"));
+    const File out(std::tmpfile());
+    const File errors(std::tmpfile());
+    std::promise<int> done;
+    std::future<int> status = done.get_future();
+    std::thread batch([&] { done.set_value(RunBatch(in.get(), out.get(), errors.get())); });
+    Send(requests[1], "M1,Teta\n");
+    const bool said = status.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    close(requests[1]);
+    batch.join();
+
+    EXPECT_TRUE(said);
+    EXPECT_EQ(status.get(), 2);
+    EXPECT_EQ(Contents(errors.get()),
+              "oblique-shock-calculator: line 1: the header is \"M1,Teta\", "
+              "expected output,M1,Teta,Beta,branch\n");
 }
 
 // A file read in 64 KiB pieces and the same text from a pipe, read as it comes, are answered alike.
