@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Many requests at once: a CSV with the header
 //     output,M1,Teta,Beta,branch
