@@ -1,7 +1,5 @@
 #include "shell/RequestTable.h"
 
-#include <string_view>
-
 namespace {
 
 struct Row {
@@ -26,15 +24,33 @@ std::size_t Columns(std::string_view utf8)
     return columns;
 }
 
+bool Typed(const ShellRequest& request, TextBox box)
+{
+    switch (box) {
+    case TextBox::Text_M1:
+        return request.M1.has_value();
+    case TextBox::Text_Teta:
+        return request.Teta.has_value();
+    case TextBox::Text_Beta:
+        return request.Beta.has_value();
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
-std::string RequestTable(const ShellAnswer& answer)
+std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer)
 {
     std::string table;
     for (const Row& row : Rows) {
+        if (!Typed(request, row.box) && !answer.Written(row.box))
+            continue;
         table += row.label;
-        table.append(TextColumn - Columns(row.label), ' ');
-        table += answer.Text(row.box);
+        if (const std::string& text = answer.Text(row.box); !text.empty()) {
+            table.append(TextColumn - Columns(row.label), ' ');
+            table += text;
+        }
         table += '\n';
     }
     return table;
@@ -43,12 +59,13 @@ std::string RequestTable(const ShellAnswer& answer)
 int RunOneRequest(const ShellRequest& request, const std::string& decimalSeparator, std::FILE* out,
                   std::FILE* errors, ChartSurface* chart)
 {
-    return PrintAnswer(Answer(request, decimalSeparator, chart), out, errors);
+    return PrintAnswer(request, Answer(request, decimalSeparator, chart), out, errors);
 }
 
-int PrintAnswer(const ShellAnswer& answer, std::FILE* out, std::FILE* errors)
+int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer, std::FILE* out,
+                std::FILE* errors)
 {
-    const std::string table = RequestTable(answer);
+    const std::string table = RequestTable(request, answer);
     std::fwrite(table.data(), 1, table.size(), out);
     std::fflush(out);
     for (const std::string& message : answer.messages)

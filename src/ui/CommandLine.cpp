@@ -207,7 +207,7 @@ int RunFromShell(int argc, char* argv[])
 
     ChartRecord chart;
     const ShellAnswer answer = Answer(request, separator, &chart);
-    const int status = PrintAnswer(answer, stdout, stderr);
+    const int status = PrintAnswer(request, answer, stdout, stderr);
     const QString path = parser.value(chartFile);
     if (!answer.outcome.chartRedrawn || chart.Empty()) {
         Print(stderr, "oblique-shock-calculator: no chart written to " + path +

@@ -163,15 +163,54 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RequestTable, AlignsTheTextsAfterTheLabels)
 {
-    const ShellAnswer answer = Answer({Beta, Weak, "2", "10", {}}, ",");
-    EXPECT_EQ(RequestTable(answer), "M1     2\n"
-                                    "θ      10\n"
-                                    "β      39,3139\n"
-                                    "Mn1    1,26714\n"
-                                    "Mn2    0,80319\n"
-                                    "M2     1,64052\n"
-                                    "p2/p1  1,70658\n"
-                                    "T2/T1  1,17015\n");
+    const ShellRequest request{Beta, Weak, "2", "10", {}};
+    EXPECT_EQ(RequestTable(request, Answer(request, ",")), "M1     2\n"
+                                                           "θ      10\n"
+                                                           "β      39,3139\n"
+                                                           "Mn1    1,26714\n"
+                                                           "Mn2    0,80319\n"
+                                                           "M2     1,64052\n"
+                                                           "p2/p1  1,70658\n"
+                                                           "T2/T1  1,17015\n");
 }
+
+struct TableCase {
+    const char* name;
+    ShellRequest request;
+    std::string table;
+};
+
+class RequestTables : public testing::TestWithParam<TableCase> {};
+
+TEST_P(RequestTables, ShowWhatWasTypedAndWhatTheRequestWrote)
+{
+    const ShellAnswer answer = Answer(GetParam().request, ".");
+    EXPECT_EQ(RequestTable(GetParam().request, answer), GetParam().table);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, RequestTables,
+    testing::Values(
+        TableCase{"theta_solved_has_no_untouched_results",
+                  {Teta, Weak, "2", {}, "40"},
+                  "M1     2\nθ      10.6229\nβ      40\n"},
+        TableCase{"mach_solved_has_no_untouched_results",
+                  {Mach, Weak, {}, "10", "40"},
+                  "M1     1.9668\nθ      10\nβ      40\n"},
+        TableCase{"detached_shows_the_blanked_beta_as_its_label",
+                  {Beta, Weak, "2", "30", {}},
+                  "M1     2\nθ      30\nβ\n"},
+        TableCase{"refused_shows_the_typed_inputs_only", {Teta, Weak, {}, {}, "40"}, "β      40\n"},
+        TableCase{"refused_with_nothing_typed_is_empty", {Beta, Weak, {}, {}, {}}, ""},
+        TableCase{"no_output_chosen_shows_the_typed_inputs",
+                  {{}, Weak, "2", {}, "40"},
+                  "M1     2\nβ      40\n"},
+        TableCase{"a_typed_blank_is_shown_as_typed",
+                  {Beta, Weak, " ", "10", {}},
+                  "M1      \nθ      10\n"},
+        TableCase{"mach_fault_at_the_mark_keeps_what_was_written",
+                  {Mach, Weak, {}, "10", "-3e78"},
+                  "M1     1.6058\nθ      10\nβ      -3e78\n"}),
+    ParamName);
 
 } // namespace
