@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -167,6 +168,13 @@ int RunFromShell(int argc, char* argv[])
     if (!parser.positionalArguments().isEmpty())
         return UsageError("unexpected argument '" + parser.positionalArguments().first() + "'");
 
+    // Each option once: a second value would silently take the place of the first.
+    for (const QCommandLineOption& option : {output, m1, theta, beta, strong, chartFile, batch}) {
+        const QString name = option.names().first();
+        if (parser.optionNames().count(name) > 1)
+            return UsageError("--" + name + " is given more than once");
+    }
+
     if (parser.isSet(batch)) {
         for (const QCommandLineOption& option : {output, m1, theta, beta, strong, chartFile}) {
             if (parser.isSet(option))
@@ -187,6 +195,17 @@ int RunFromShell(int argc, char* argv[])
             request.output = OptionButton::Option_M1;
         else
             return UsageError("bad value '" + name + "' for --output: expected beta, theta or m1");
+    }
+    // The window offers the branch only with β as the output, and never reads the output's own
+    // box: what either would give here is refused rather than ignored.
+    if (parser.isSet(strong) && request.output != OptionButton::Option_Beta)
+        return UsageError("--strong chooses the branch of a computed β and takes --output beta");
+    for (const auto& [box, option] : {std::pair{OptionButton::Option_M1, &m1},
+                                      {OptionButton::Option_Teta, &theta},
+                                      {OptionButton::Option_Beta, &beta}}) {
+        if (request.output == box && parser.isSet(*option))
+            return UsageError("--" + option->names().first() + " is the output of --output " +
+                              parser.value(output) + ", computed and not read");
     }
     if (parser.isSet(strong))
         request.branch = OptionButton::Option_Strong;

@@ -81,6 +81,48 @@ private slots:
         QTest::newRow("positional_argument")
             << QStringList{"--output", "beta", "2"} << c << QByteArray() << 2 << ""
             << "…unexpected argument '2'\n" + Usage;
+        QTest::newRow("repeated_input")
+            << QStringList{"--output", "beta", "--m1", "2", "--m1", "3", "--theta", "10"} << c
+            << QByteArray() << 2 << ""
+            << "…--m1 is given more than once\n" + Usage;
+        QTest::newRow("repeated_output")
+            << QStringList{"--output", "beta", "--output", "theta", "--m1", "2", "--beta", "40"}
+            << c << QByteArray() << 2 << ""
+            << "…--output is given more than once\n" + Usage;
+        QTest::newRow("repeated_flag_single_dash")
+            << QStringList{"--output", "beta", "--strong", "-strong", "--m1", "2", "--theta", "10"}
+            << c << QByteArray() << 2 << ""
+            << "…--strong is given more than once\n" + Usage;
+        QTest::newRow("repeated_chart") << QStringList{"--output", "beta",
+                                                       "--m1",     "2",
+                                                       "--theta",  "10",
+                                                       "--chart",  "/nonexistent/a.png",
+                                                       "--chart",  "/nonexistent/b.png"}
+                                        << c << QByteArray() << 2 << ""
+                                        << "…--chart is given more than once\n" + Usage;
+        QTest::newRow("strong_with_theta_output")
+            << QStringList{"--output", "theta", "--strong", "--m1", "2", "--beta", "40"} << c
+            << QByteArray() << 2 << ""
+            << "…--strong chooses the branch of a computed β and takes --output beta\n" + Usage;
+        QTest::newRow("strong_with_m1_output")
+            << QStringList{"--output", "m1", "--strong", "--theta", "10", "--beta", "40"} << c
+            << QByteArray() << 2 << ""
+            << "…--strong chooses the branch of a computed β and takes --output beta\n" + Usage;
+        QTest::newRow("strong_without_output")
+            << QStringList{"--strong", "--m1", "2", "--theta", "10"} << c << QByteArray() << 2 << ""
+            << "…--strong chooses the branch of a computed β and takes --output beta\n" + Usage;
+        QTest::newRow("value_for_the_output_theta")
+            << QStringList{"--output", "theta", "--m1", "2", "--beta", "40", "--theta", "5"} << c
+            << QByteArray() << 2 << ""
+            << "…--theta is the output of --output theta, computed and not read\n" + Usage;
+        QTest::newRow("value_for_the_output_m1")
+            << QStringList{"--output", "m1", "--m1", "2", "--beta", "40", "--theta", "10"} << c
+            << QByteArray() << 2 << ""
+            << "…--m1 is the output of --output m1, computed and not read\n" + Usage;
+        QTest::newRow("value_for_the_output_beta")
+            << QStringList{"--output", "beta", "--m1", "2", "--theta", "10", "--beta", "40"} << c
+            << QByteArray() << 2 << ""
+            << "…--beta is the output of --output beta, computed and not read\n" + Usage;
         QTest::newRow("batch_with_a_request")
             << QStringList{"--batch", "--m1", "2"} << c << QByteArray() << 2 << ""
             << "…takes no --m1\n" + Usage;
