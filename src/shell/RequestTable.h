@@ -14,6 +14,10 @@
 // "1") and have no row; a box written empty (β of a detached shock) has its label alone.
 std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer);
 
+// The exit status when the figure beside the answer could not be written, whatever the request's
+// outcome.
+inline constexpr int WriteFailedStatus = 1;
+
 // An answer as the shell shows it: the table on `out`, each message on `errors`, one per line.
 // Returns the exit status (ExitStatus).
 int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer, std::FILE* out,

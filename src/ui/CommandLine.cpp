@@ -129,8 +129,9 @@ int RunFromShell(int argc, char* argv[])
         "Without options it opens its window. With them it answers from the shell, without a "
         "display:\none request is printed as a table, its messages on stderr; --batch answers "
         "CSV requests\nfrom stdin as CSV on stdout.\n"
-        "Exit status: 0 solved (or the batch was read), 2 a wrong command line or batch header,\n"
-        "3 refused, 4 no attached shock, 5 the calculation failed.");
+        "Exit status: 0 solved (or the batch was read), 1 the figure could not be written,\n"
+        "2 a wrong command line or batch header, 3 refused, 4 no attached shock, 5 the\n"
+        "calculation failed.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption output("output", "The output to compute: beta, theta or m1.",
@@ -238,7 +239,7 @@ int RunFromShell(int argc, char* argv[])
             SaveChartFigure(chart, WindowFigureLayout(), QString::fromStdString(caption), path)) {
         Print(stderr, "oblique-shock-calculator: the chart could not be saved to " + path + ": " +
                           *failure + "\n");
-        return status == 0 ? 1 : status;
+        return WriteFailedStatus;
     }
     return status;
 }

@@ -221,11 +221,16 @@ private slots:
         QVERIFY2(refused.err.endsWith(": the request drew none\n"), qPrintable(refused.err));
         QVERIFY(!QFile::exists(folder.filePath("r.png")));
 
-        // A file that cannot be written: the reason, and status 1 for a solved request.
-        const Run failed =
-            Start(solved + QStringList{folder.filePath("none/c.png")}, "C.UTF-8", {});
-        QCOMPARE(failed.status, 1);
-        QVERIFY2(failed.err.contains("the chart could not be saved to"), qPrintable(failed.err));
+        // A file that cannot be written: the reason, and status 1 whatever the request's outcome
+        // (the detached shock's chart is drawn and would otherwise end with 4).
+        const QStringList detached{"--output", "beta", "--m1", "2", "--theta", "30", "--chart"};
+        for (const QStringList& request : {solved, detached}) {
+            const Run failed =
+                Start(request + QStringList{folder.filePath("none/c.png")}, "C.UTF-8", {});
+            QCOMPARE(failed.status, 1);
+            QVERIFY2(failed.err.contains("the chart could not be saved to"),
+                     qPrintable(failed.err));
+        }
 
         const Run unknown = Start(solved + QStringList{"c.gif"}, "C.UTF-8", {});
         QCOMPARE(unknown.status, 2);
