@@ -134,6 +134,16 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
     return QString("unknown format");
 }
 
+// The file that `path` names once its symbolic links are followed, whether it exists or not (a link
+// may point to a file yet to be made). Still a link after this many: a loop.
+QFileInfo Resolved(const QString& path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file;
+}
+
 } // namespace
 
 FigureLayout WindowFigureLayout()
@@ -167,7 +177,16 @@ std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureLay
     figure.open(QIODevice::WriteOnly);
     if (auto failure = Write(figure, *format, chart, layout, caption))
         return failure;
-    QSaveFile file(path);
+    // The figure is written under a temporary name and renamed over the file: that suits a regular
+    // file only. A pipe, a device or a socket would be replaced by the figure and is refused (a
+    // folder is refused by the save itself); a symbolic link stays, and the file it points to is
+    // written.
+    const QFileInfo target = Resolved(path);
+    if (target.isSymLink())
+        return QString("too many levels of symbolic links");
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return QString("not a regular file");
+    QSaveFile file(target.filePath());
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     // A write cut short is tried again for the rest, which then says why it cannot go on.

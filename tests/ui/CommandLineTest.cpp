@@ -1,9 +1,12 @@
 // The program started from a shell without a display: its options, the table of one request, the
 // CSV of a batch, and the exit status of each.
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <utility>
 
@@ -230,6 +233,41 @@ private slots:
             QCOMPARE(failed.status, 1);
             QVERIFY2(failed.err.contains("the chart could not be saved to"),
                      qPrintable(failed.err));
+        }
+
+        // Only a regular file is replaced by the figure: a pipe, or a link to one, is refused and
+        // stays as it was; a link to a file stays a link, and the file it points to is written,
+        // also one yet to be made.
+        const QString pipe = folder.filePath("pipe.png");
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, folder.filePath("to-pipe.png")));
+        for (const QString& name : {QString("pipe.png"), QString("to-pipe.png")}) {
+            const Run refusedPipe =
+                Start(solved + QStringList{folder.filePath(name)}, "C.UTF-8", {});
+            QCOMPARE(refusedPipe.status, 1);
+            QVERIFY2(refusedPipe.err.endsWith(name + ": not a regular file\n"),
+                     qPrintable(refusedPipe.err));
+        }
+        struct stat kept {};
+        QCOMPARE(stat(QFile::encodeName(pipe).constData(), &kept), 0);
+        QVERIFY(S_ISFIFO(kept.st_mode));
+        QCOMPARE(QFileInfo(folder.filePath("to-pipe.png")).symLinkTarget(), pipe);
+        const QString file = folder.filePath("old.png");
+        {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        QVERIFY(QFile::link(file, folder.filePath("to-file.png")));
+        QVERIFY(QFile::link(folder.filePath("new.png"), folder.filePath("to-new.png")));
+        for (const auto& [link, target] : {std::pair{QString("to-file.png"), file},
+                                           {QString("to-new.png"), folder.filePath("new.png")}}) {
+            const Run written = Start(solved + QStringList{folder.filePath(link)}, "C.UTF-8", {});
+            QCOMPARE(written.status, 0);
+            QCOMPARE(QFileInfo(folder.filePath(link)).symLinkTarget(), target);
+            QFile figure(target);
+            QVERIFY(figure.open(QIODevice::ReadOnly));
+            QVERIFY2(figure.readAll().startsWith("\x89PNG"), qPrintable(link));
         }
 
         const Run unknown = Start(solved + QStringList{"c.gif"}, "C.UTF-8", {});
