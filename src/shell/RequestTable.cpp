@@ -1,5 +1,8 @@
 #include "shell/RequestTable.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 struct Row {
@@ -38,6 +41,12 @@ bool Typed(const ShellRequest& request, TextBox box)
     }
 }
 
+// The error of a write that failed: errno as the write left it, or EIO where the library set none.
+int WriteError()
+{
+    return errno != 0 ? errno : EIO;
+}
+
 } // namespace
 
 std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer)
@@ -56,6 +65,24 @@ std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer)
     return table;
 }
 
+int WriteAll(std::FILE* stream, std::string_view text)
+{
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stream) != text.size())
+        return WriteError();
+    errno = 0;
+    if (std::fflush(stream) != 0)
+        return WriteError();
+    return 0;
+}
+
+int AnswerLost(std::FILE* errors, int error)
+{
+    std::fprintf(errors, "oblique-shock-calculator: could not write the answer: %s\n",
+                 std::strerror(error));
+    return WriteFailedStatus;
+}
+
 int RunOneRequest(const ShellRequest& request, const std::string& decimalSeparator, std::FILE* out,
                   std::FILE* errors, ChartSurface* chart)
 {
@@ -65,10 +92,15 @@ int RunOneRequest(const ShellRequest& request, const std::string& decimalSeparat
 int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer, std::FILE* out,
                 std::FILE* errors)
 {
-    const std::string table = RequestTable(request, answer);
-    std::fwrite(table.data(), 1, table.size(), out);
-    std::fflush(out);
+    // The table first, flushed, then what is said about it: where both streams go to one file,
+    // the table comes whole and first.
+    const int lost = WriteAll(out, RequestTable(request, answer));
+    std::string said;
     for (const std::string& message : answer.messages)
-        std::fprintf(errors, "%s\n", message.c_str());
+        said += message + '\n';
+    if (WriteAll(errors, said) != 0)
+        return WriteFailedStatus;
+    if (lost != 0)
+        return AnswerLost(errors, lost);
     return ExitStatus(answer.outcome.kind);
 }

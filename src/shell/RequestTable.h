@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 // What one request from the shell shows: a row for each box the user typed into or the request
 // wrote, in window order, the texts aligned after the labels:
@@ -14,12 +15,21 @@
 // "1") and have no row; a box written empty (β of a detached shock) has its label alone.
 std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer);
 
-// The exit status when the figure beside the answer could not be written, whatever the request's
-// outcome.
+// The exit status when the answer, or the figure beside it, could not be written, whatever the
+// request's outcome.
 inline constexpr int WriteFailedStatus = 1;
 
-// An answer as the shell shows it: the table on `out`, each message on `errors`, one per line.
-// Returns the exit status (ExitStatus).
+// Writes `text` to `stream` and flushes it. Returns 0, or the error number of the write or the
+// flush that failed.
+int WriteAll(std::FILE* stream, std::string_view text);
+
+// Says on `errors` that the answer could not be written, for the error number `error`, and
+// returns WriteFailedStatus.
+int AnswerLost(std::FILE* errors, int error);
+
+// An answer as the shell shows it: the table on `out`, then each message on `errors`, one per
+// line. Returns the exit status (ExitStatus), or WriteFailedStatus when the table or a message
+// could not be written (said on `errors` where it still can be).
 int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer, std::FILE* out,
                 std::FILE* errors);
 

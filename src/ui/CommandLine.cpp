@@ -75,6 +75,16 @@ bool WantsChartFile(int argc, char* argv[])
     return false;
 }
 
+// Writes an answer that is all the program has to say on stdout; exits with 0 only once it is
+// written.
+int Answered(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    if (const int error = WriteAll(stdout, std::string_view(bytes.constData(), bytes.size())))
+        return AnswerLost(stderr, error);
+    return 0;
+}
+
 int UsageError(const QString& reason)
 {
     Print(stderr, "oblique-shock-calculator: " + reason + "\n" +
@@ -129,9 +139,9 @@ int RunFromShell(int argc, char* argv[])
         "Without options it opens its window. With them it answers from the shell, without a "
         "display:\none request is printed as a table, its messages on stderr; --batch answers "
         "CSV requests\nfrom stdin as CSV on stdout.\n"
-        "Exit status: 0 solved (or the batch was read), 1 the figure could not be written,\n"
-        "2 a wrong command line or batch header, 3 refused, 4 no attached shock, 5 the\n"
-        "calculation failed.");
+        "Exit status: 0 solved (or the batch was read), 1 the answer or the figure could not be\n"
+        "written, 2 a wrong command line or batch header, 3 refused, 4 no attached shock,\n"
+        "5 the calculation failed.");
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption output("output", "The output to compute: beta, theta or m1.",
@@ -158,14 +168,11 @@ int RunFromShell(int argc, char* argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
-    if (parser.isSet(help)) {
-        Print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        Print(stdout, "oblique-shock-calculator " + QCoreApplication::applicationVersion() + "\n");
-        return 0;
-    }
+    if (parser.isSet(help))
+        return Answered(parser.helpText());
+    if (parser.isSet(version))
+        return Answered("oblique-shock-calculator " + QCoreApplication::applicationVersion() +
+                        "\n");
     if (!parser.positionalArguments().isEmpty())
         return UsageError("unexpected argument '" + parser.positionalArguments().first() + "'");
 

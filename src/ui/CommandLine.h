@@ -8,7 +8,7 @@
 bool WantsShell(int argc, char* argv[]);
 
 // Runs the calculator from the shell and returns the exit status: 0 solved (or help, version, a
-// batch that was read), 1 the figure of --chart could not be written (whatever the request's
-// outcome), 2 a wrong command line or batch header, 3 a request refused, 4 no attached shock, 5 a
-// calculation that failed.
+// batch that was read), 1 the answer or the figure of --chart could not be written (whatever the
+// request's outcome), 2 a wrong command line or batch header, 3 a request refused, 4 no attached
+// shock, 5 a calculation that failed.
 int RunFromShell(int argc, char* argv[]);

@@ -18,7 +18,9 @@ struct Run {
     QString err;
 };
 
-Run Start(const QStringList& arguments, const QString& lang, const QByteArray& input)
+// `outputFile`, when given, takes stdout in place of the pipe read back.
+Run Start(const QStringList& arguments, const QString& lang, const QByteArray& input,
+          const QString& outputFile = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
@@ -27,6 +29,8 @@ Run Start(const QStringList& arguments, const QString& lang, const QByteArray& i
     environment.insert("LANG", lang);
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(OSC_PROGRAM, arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -274,6 +278,30 @@ private slots:
         QCOMPARE(unknown.status, 2);
         QVERIFY2(unknown.err.contains("the file name must end in .png, .svg or .pdf\n" + Usage),
                  qPrintable(unknown.err));
+    }
+
+    void AnswersThatCannotBeWrittenSaySo()
+    {
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("no /dev/full, the device that is always full");
+        const QString lost =
+            "oblique-shock-calculator: could not write the answer: No space left on device\n";
+        for (const QStringList& arguments :
+             {QStringList{"--output", "beta", "--m1", "2", "--theta", "10"},
+              {"--help"},
+              {"--version"}}) {
+            const Run run = Start(arguments, "C.UTF-8", {}, "/dev/full");
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err, lost);
+        }
+        // The messages are said before the loss of the table; the figure is still written.
+        QTemporaryDir folder;
+        const Run detached = Start(
+            {"--output", "beta", "--m1", "2", "--theta", "30", "--chart", folder.filePath("d.svg")},
+            "C.UTF-8", {}, "/dev/full");
+        QCOMPARE(detached.status, 1);
+        QCOMPARE(detached.err, "Teta > TetaMax\n" + lost);
+        QVERIFY(QFileInfo(folder.filePath("d.svg")).size() > 0);
     }
 
     void Answers()
