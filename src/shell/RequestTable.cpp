@@ -86,16 +86,19 @@ int AnswerLost(std::FILE* errors, int error)
 int RunOneRequest(const ShellRequest& request, const std::string& decimalSeparator, std::FILE* out,
                   std::FILE* errors, ChartSurface* chart)
 {
-    return PrintAnswer(request, Answer(request, decimalSeparator, chart), out, errors);
+    return PrintAnswer(request, Answer(request, decimalSeparator, chart), decimalSeparator, out,
+                       errors);
 }
 
-int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer, std::FILE* out,
-                std::FILE* errors)
+int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer,
+                const std::string& decimalSeparator, std::FILE* out, std::FILE* errors)
 {
     // The table first, flushed, then what is said about it: where both streams go to one file,
     // the table comes whole and first.
     const int lost = WriteAll(out, RequestTable(request, answer));
     std::string said;
+    for (const std::string& note : ReadNotes(request, decimalSeparator))
+        said += note + '\n';
     for (const std::string& message : answer.messages)
         said += message + '\n';
     if (WriteAll(errors, said) != 0)

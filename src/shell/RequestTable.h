@@ -27,11 +27,13 @@ int WriteAll(std::FILE* stream, std::string_view text);
 // returns WriteFailedStatus.
 int AnswerLost(std::FILE* errors, int error);
 
-// An answer as the shell shows it: the table on `out`, then each message on `errors`, one per
-// line. Returns the exit status (ExitStatus), or WriteFailedStatus when the table or a message
-// could not be written (said on `errors` where it still can be).
-int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer, std::FILE* out,
-                std::FILE* errors);
+// An answer as the shell shows it: the table on `out`; then on `errors`, one per line, the notes
+// on the texts the request read (ReadNotes, with `decimalSeparator`), since reading comes first,
+// and the messages in the order the window shows them. Returns the exit status (ExitStatus), or
+// WriteFailedStatus when the table, a note or a message could not be written (said on `errors`
+// where it still can be).
+int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer,
+                const std::string& decimalSeparator, std::FILE* out, std::FILE* errors);
 
 // One request from the shell: the answer printed as PrintAnswer does. Returns its status.
 // `chart`, when given, receives the request's drawing, as Answer says.

@@ -137,7 +137,8 @@ int RunFromShell(int argc, char* argv[])
     parser.setApplicationDescription(
         "Calculator for oblique shock waves in a perfect gas (γ = 1.4).\n"
         "Without options it opens its window. With them it answers from the shell, without a "
-        "display:\none request is printed as a table, its messages on stderr; --batch answers "
+        "display:\none request is printed as a table, its notes and messages on stderr; --batch "
+        "answers "
         "CSV requests\nfrom stdin as CSV on stdout.\n"
         "Exit status: 0 solved (or the batch was read), 1 the answer or the figure could not be\n"
         "written, 2 a wrong command line or batch header, 3 refused, 4 no attached shock,\n"
@@ -234,7 +235,7 @@ int RunFromShell(int argc, char* argv[])
 
     ChartRecord chart;
     const ShellAnswer answer = Answer(request, separator, &chart);
-    const int status = PrintAnswer(request, answer, stdout, stderr);
+    const int status = PrintAnswer(request, answer, separator, stdout, stderr);
     const QString path = parser.value(chartFile);
     if (!answer.outcome.chartRedrawn || chart.Empty()) {
         Print(stderr, "oblique-shock-calculator: no chart written to " + path +

@@ -19,8 +19,10 @@ struct Run {
 };
 
 // `outputFile`, when given, takes stdout in place of the pipe read back.
+// `mode` merges stderr into stdout where both are to go to one file.
 Run Start(const QStringList& arguments, const QString& lang, const QByteArray& input,
-          const QString& outputFile = {})
+          const QString& outputFile = {},
+          QProcess::ProcessChannelMode mode = QProcess::SeparateChannels)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
@@ -29,6 +31,7 @@ Run Start(const QStringList& arguments, const QString& lang, const QByteArray& i
     environment.insert("LANG", lang);
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(mode);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(OSC_PROGRAM, arguments);
@@ -180,6 +183,18 @@ private slots:
             << QStringList{"--output", "m1", "--theta", "10", "--beta", "-3e78"} << c
             << QByteArray() << 5 << "M1     1.6058\nθ      10\nβ      -3e78\n"
             << "Arithmetic overflow\n";
+        QTest::newRow("note_on_a_text_that_goes_on")
+            << QStringList{"--output", "beta", "--m1", "2,5", "--theta", "10"} << c << QByteArray()
+            << 0 << "…β      39.3139\n"
+            << "M1 \"2,5\" read as 2\n";
+        QTest::newRow("notes_once_per_field_before_the_messages")
+            << QStringList{"--output", "beta", "--m1", "2x", "--theta", "30°"} << c << QByteArray()
+            << 4 << "M1     2x\nθ      30°\nβ\n"
+            << "M1 \"2x\" read as 2\nTeta \"30°\" read as 30\nTeta > TetaMax\n";
+        QTest::newRow("notes_in_the_locale_separator")
+            << QStringList{"--output", "theta", "--m1", "2,5x", "--beta", "40"} << "de_DE.UTF-8"
+            << QByteArray() << 0 << "…β      40\n"
+            << "M1 \"2,5x\" read as 2,5\n";
         QTest::newRow("german_locale_reads_and_writes_comma")
             << QStringList{"--output", "beta", "--m1", "2,5", "--theta", "10"} << "de_DE.UTF-8"
             << QByteArray() << 0
@@ -278,6 +293,14 @@ private slots:
         QCOMPARE(unknown.status, 2);
         QVERIFY2(unknown.err.contains("the file name must end in .png, .svg or .pdf\n" + Usage),
                  qPrintable(unknown.err));
+    }
+
+    void OneFileHoldsTheTableFirst()
+    {
+        const Run run = Start({"--output", "beta", "--m1", "2,5x", "--theta", "30"}, "C.UTF-8", {},
+                              {}, QProcess::MergedChannels);
+        QCOMPARE(run.status, 4);
+        QCOMPARE(run.out, "M1     2,5x\nθ      30\nβ\nM1 \"2,5x\" read as 2\nTeta > TetaMax\n");
     }
 
     void AnswersThatCannotBeWrittenSaySo()
