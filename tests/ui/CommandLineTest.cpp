@@ -225,9 +225,13 @@ private slots:
     {
         QTemporaryDir folder;
         const QStringList solved{"--output", "beta", "--m1", "2", "--theta", "10", "--chart"};
+        // The format by the extension, in whatever case it is written.
         for (const auto& [name, start] : {std::pair<QString, QByteArray>{"c.png", "\x89PNG"},
                                           {"c.svg", "<?xml"},
-                                          {"c.pdf", "%PDF"}}) {
+                                          {"c.pdf", "%PDF"},
+                                          {"upper.PNG", "\x89PNG"},
+                                          {"mixed.Svg", "<?xml"},
+                                          {"upper.PDF", "%PDF"}}) {
             const Run run = Start(solved + QStringList{folder.filePath(name)}, "C.UTF-8", {});
             QCOMPARE(run.status, 0);
             QCOMPARE(run.err, QString());
