@@ -17,12 +17,15 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QtMath>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-constexpr int CaptionHeight = 20; // the caption line below the chart
+constexpr int CaptionHeight = 20; // the caption's first line below the chart
+constexpr int CaptionMargin = 4;  // on either side of the caption
 constexpr int PngScale = 2;
 
 QRect TableRect(std::string_view name)
@@ -37,10 +40,47 @@ struct ChartMap {
     qreal Y(qreal teta) const { return (35 - teta) * area.height() / 40; }
 };
 
-void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout& layout,
-                const QString& caption)
+// The caption in lines as wide as the figure, broken between words; a word too wide for a line
+// of its own is shortened with "…".
+QStringList CaptionLines(const QString& caption, const FigureLayout& layout)
 {
-    const QRectF whole(0, 0, layout.chart.width(), layout.chart.height() + CaptionHeight);
+    const QFontMetricsF metrics(DialogFont());
+    const qreal width = layout.chart.width() - 2 * CaptionMargin;
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(' ', Qt::SkipEmptyParts)) {
+        const QString longer = line + ' ' + word;
+        if (line.isEmpty())
+            line = word;
+        else if (metrics.horizontalAdvance(longer) <= width)
+            line = longer;
+        else
+            lines << std::exchange(line, word);
+    }
+    if (!line.isEmpty())
+        lines << line;
+    for (QString& each : lines)
+        each = metrics.elidedText(each, Qt::ElideRight, width);
+    return lines;
+}
+
+// Each line after the caption's first adds the font's line spacing below it.
+int CaptionLineSpacing()
+{
+    return qCeil(QFontMetricsF(DialogFont()).lineSpacing());
+}
+
+QSize FigureSize(const FigureLayout& layout, const QStringList& captionLines)
+{
+    const int extraLines = std::max<int>(0, captionLines.size() - 1);
+    return {layout.chart.width(),
+            layout.chart.height() + CaptionHeight + extraLines * CaptionLineSpacing()};
+}
+
+void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout& layout,
+                const QStringList& captionLines)
+{
+    const QRectF whole(QPointF(), FigureSize(layout, captionLines));
     painter.fillRect(whole, ToQColor(LightYellow));
     {
         PainterSurface surface(painter, QRectF(QPointF(), layout.chart), ToQColor(LightYellow));
@@ -76,19 +116,22 @@ void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout&
     painter.drawText(layout.betaLetter, Qt::AlignLeft | Qt::AlignVCenter, "β");
 
     painter.setFont(numbers);
-    const QRectF captionLine(4, layout.chart.height(), layout.chart.width() - 8, CaptionHeight);
-    painter.drawText(captionLine, Qt::AlignCenter,
-                     metrics.elidedText(caption, Qt::ElideRight, captionLine.width()));
+    for (int i = 0; i < captionLines.size(); ++i) {
+        const QRectF line(CaptionMargin, layout.chart.height() + i * CaptionLineSpacing(),
+                          layout.chart.width() - 2 * CaptionMargin, CaptionHeight);
+        painter.drawText(line, Qt::AlignCenter, captionLines[i]);
+    }
 }
 
 std::optional<QString> Paint(QPaintDevice& device, const ChartRecord& chart,
-                             const FigureLayout& layout, const QString& caption, qreal scale)
+                             const FigureLayout& layout, const QStringList& captionLines,
+                             qreal scale)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return QString("cannot draw the figure");
     painter.scale(scale, scale);
-    DrawFigure(painter, chart, layout, caption);
+    DrawFigure(painter, chart, layout, captionLines);
     painter.end();
     return std::nullopt;
 }
@@ -96,13 +139,14 @@ std::optional<QString> Paint(QPaintDevice& device, const ChartRecord& chart,
 std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartRecord& chart,
                              const FigureLayout& layout, const QString& caption)
 {
-    const QSize size(layout.chart.width(), layout.chart.height() + CaptionHeight);
+    const QStringList captionLines = CaptionLines(caption, layout);
+    const QSize size = FigureSize(layout, captionLines);
     switch (format) {
     case FigureFormat::Png: {
         // Painted at the window's 96 dpi and scaled, so that the text grows with the lines; the
         // file then says it holds twice as many pixels per inch.
         QImage image(size * PngScale, QImage::Format_RGB32);
-        if (auto failure = Paint(image, chart, layout, caption, PngScale))
+        if (auto failure = Paint(image, chart, layout, captionLines, PngScale))
             return failure;
         image.setDotsPerMeterX(qRound(96.0 * PngScale / 0.0254));
         image.setDotsPerMeterY(qRound(96.0 * PngScale / 0.0254));
@@ -118,7 +162,7 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
         svg.setResolution(96);
         svg.setTitle("θ–β chart");
         svg.setDescription(caption);
-        return Paint(svg, chart, layout, caption, 1);
+        return Paint(svg, chart, layout, captionLines, 1);
     }
     case FigureFormat::Pdf: {
         QPdfWriter pdf(&file);
@@ -128,7 +172,7 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
         pdf.setPageMargins(QMarginsF());
         pdf.setTitle(caption);
         pdf.setCreator("oblique-shock-calculator");
-        return Paint(pdf, chart, layout, caption, 1);
+        return Paint(pdf, chart, layout, captionLines, 1);
     }
     }
     return QString("unknown format");

@@ -2,6 +2,11 @@
 // figure files.
 #include "MainWindow.h"
 
+#include "chart/ChartRecord.h"
+#include "reactions/ChartDescription.h"
+#include "shell/ShellRequest.h"
+#include "ui/ChartFigure.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -9,8 +14,100 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
+#include <QLineF>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <map>
+
+namespace {
+
+// What a saved SVG figure draws, read from its elements as any SVG reader takes them: the line
+// segments of its polylines, its circles and its texts, in the order they are drawn.
+struct SvgFigure {
+    struct Circle {
+        QPointF centre;
+        qreal radius;
+    };
+    struct Text {
+        QPointF at; // the start of the baseline
+        QString text;
+        QFont font;
+
+        qreal Width() const { return QFontMetricsF(font).horizontalAdvance(text); }
+        // Halfway up the digits, where a tick beside them points.
+        qreal Middle() const
+        {
+            const QFontMetricsF metrics(font);
+            return at.y() - (metrics.ascent() - metrics.descent()) / 2;
+        }
+    };
+    QSizeF size;
+    QList<QLineF> segments;
+    QList<Circle> circles;
+    QList<Text> texts;
+};
+
+SvgFigure ReadSvg(const QString& path)
+{
+    SvgFigure figure;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return figure;
+    QXmlStreamReader svg(&file);
+    const auto number = [&](const char* name) {
+        return svg.attributes().value(name).toDouble();
+    };
+    while (svg.readNextStartElement() || !svg.atEnd()) {
+        if (!svg.isStartElement())
+            continue;
+        if (svg.name() == u"svg") {
+            const QStringList box = svg.attributes().value("viewBox").toString().split(' ');
+            if (box.size() == 4)
+                figure.size = QSizeF(box[2].toDouble(), box[3].toDouble());
+        } else if (svg.name() == u"polyline") {
+            QList<QPointF> points;
+            for (const QString& pair :
+                 svg.attributes().value("points").toString().split(' ', Qt::SkipEmptyParts)) {
+                const QStringList xy = pair.split(',');
+                points << QPointF(xy.value(0).toDouble(), xy.value(1).toDouble());
+            }
+            for (qsizetype i = 1; i < points.size(); ++i)
+                figure.segments << QLineF(points[i - 1], points[i]);
+        } else if (svg.name() == u"circle") {
+            figure.circles.push_back({QPointF(number("cx"), number("cy")), number("r")});
+        } else if (svg.name() == u"text") {
+            QFont font(svg.attributes().value("font-family").toString());
+            font.setPixelSize(qRound(number("font-size")));
+            const QPointF at(number("x"), number("y"));
+            figure.texts.push_back({at, svg.readElementText(), font});
+        }
+    }
+    return figure;
+}
+
+// The caption's lines as a reader sees them: the texts below the chart, by their baseline, each
+// line's runs joined.
+QStringList CaptionLines(const SvgFigure& figure, qreal chartHeight)
+{
+    std::map<qreal, QString> lines;
+    for (const SvgFigure::Text& text : figure.texts) {
+        if (text.at.y() > chartHeight)
+            lines[text.at.y()] += text.text;
+    }
+    QStringList joined;
+    for (const auto& [baseline, line] : lines)
+        joined << line.trimmed();
+    return joined;
+}
+
+constexpr auto Beta = OptionButton::Option_Beta;
+constexpr auto Mach = OptionButton::Option_M1;
+constexpr auto Weak = OptionButton::Option_Weak;
+
+} // namespace
 
 #include <sys/resource.h>
 
@@ -279,6 +376,30 @@ private slots:
                      qPrintable(text));
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList());
+    }
+
+    void ALongCaptionIsWrappedBetweenWords()
+    {
+        // The solution lies beyond the chart: the caption says so in more than a line's width.
+        ChartRecord chart;
+        const ShellAnswer answer = Answer({Mach, Weak, {}, "10", "-3e78"}, ".", &chart);
+        const QString caption =
+            QString::fromStdString(ChartDescription(answer.outcome, ".").value());
+        QTemporaryDir folder;
+        const QString path = folder.filePath("failed.svg");
+        const FigureLayout layout = WindowFigureLayout();
+        QCOMPARE(SaveChartFigure(chart, layout, caption, path), std::nullopt);
+
+        const SvgFigure figure = ReadSvg(path);
+        const QStringList lines = CaptionLines(figure, layout.chart.height());
+        QVERIFY2(lines.size() > 1, qPrintable(lines.join('|')));
+        QCOMPARE(lines.join(' '), caption);
+        // Every line lies within the figure, the last one above its bottom edge.
+        for (const SvgFigure::Text& text : figure.texts) {
+            QVERIFY2(text.at.x() >= 0 && text.at.x() + text.Width() <= figure.size.width(),
+                     qPrintable(text.text));
+            QVERIFY2(text.at.y() < figure.size.height(), qPrintable(text.text));
+        }
     }
 
     void AFailedSaveSaysWhyAndLeavesNoFile()
