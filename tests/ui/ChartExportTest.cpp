@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -101,6 +103,65 @@ QStringList CaptionLines(const SvgFigure& figure, qreal chartHeight)
     for (const auto& [baseline, line] : lines)
         joined << line.trimmed();
     return joined;
+}
+
+// What a chart's calls draw, in a figure's coordinates: the scale maps (left, top) to the chart
+// area's top-left corner and (right, bottom) to its bottom-right; a line to a point starts where
+// the last call left off; a circle's radius is measured on the horizontal scale.
+class CallsInFigure : public ChartSurface {
+public:
+    explicit CallsInFigure(QSizeF area) : m_area(area) {}
+
+    QList<QLineF> segments;
+    QList<SvgFigure::Circle> circles;
+
+    QPointF At(qreal x, qreal y) const
+    {
+        return {(x - m_left) * m_area.width() / (m_right - m_left),
+                (y - m_top) * m_area.height() / (m_bottom - m_top)};
+    }
+
+    void Clear() override {}
+    void SetScale(float left, float top, float right, float bottom) override
+    {
+        m_left = left;
+        m_top = top;
+        m_right = right;
+        m_bottom = bottom;
+    }
+    void DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb>) override
+    {
+        m_current = At(x2, y2);
+        Segment(At(x1, y1), m_current);
+    }
+    void DrawLineTo(float x, float y, Rgb) override
+    {
+        Segment(m_current, At(x, y));
+        m_current = At(x, y);
+    }
+    void SetPoint(float x, float y, std::optional<Rgb>) override { m_current = At(x, y); }
+    void DrawCircle(float x, float y, float radius, Rgb) override
+    {
+        circles.push_back({At(x, y), std::abs(radius * m_area.width() / (m_right - m_left))});
+    }
+
+private:
+    // A line of no length draws nothing (a curve's first line, to the point it starts at).
+    void Segment(QPointF from, QPointF to)
+    {
+        if (from != to)
+            segments << QLineF(from, to);
+    }
+
+    QSizeF m_area;
+    qreal m_left = 0, m_top = 0, m_right = 1, m_bottom = 1;
+    QPointF m_current;
+};
+
+// Within what the SVG's six significant digits keep.
+bool Near(QPointF a, QPointF b)
+{
+    return QLineF(a, b).length() < 0.01;
 }
 
 constexpr auto Beta = OptionButton::Option_Beta;
@@ -376,6 +437,72 @@ private slots:
                      qPrintable(text));
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList());
+    }
+
+    void ASavedFigureDrawsWhatTheChartsCallsSay()
+    {
+        ChartRecord chart;
+        Answer({Beta, Weak, "2", "10", {}}, ".", &chart);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("solved.svg");
+        const FigureLayout layout = WindowFigureLayout();
+        QCOMPARE(SaveChartFigure(chart, layout, "caption", path), std::nullopt);
+        const SvgFigure figure = ReadSvg(path);
+        CallsInFigure calls(layout.chart);
+        chart.Replay(calls);
+
+        // The chart first, segment for segment: the axes, each curve from point to point, the
+        // solution's guides; then the figure's ticks.
+        QVERIFY(calls.segments.size() > 400);
+        QVERIFY(figure.segments.size() > calls.segments.size());
+        for (qsizetype i = 0; i < calls.segments.size(); ++i) {
+            const QLineF& drawn = figure.segments[i];
+            const QLineF& called = calls.segments[i];
+            QVERIFY2(Near(drawn.p1(), called.p1()) && Near(drawn.p2(), called.p2()),
+                     qPrintable(QString("segment %1").arg(i)));
+        }
+        QCOMPARE(figure.circles.size(), 1);
+        QCOMPARE(calls.circles.size(), 1);
+        QVERIFY(Near(figure.circles[0].centre, calls.circles[0].centre));
+        QVERIFY(qAbs(figure.circles[0].radius - calls.circles[0].radius) < 0.01);
+
+        // Each tick on its degree of the chart's scale, its number beside it.
+        const QList<QLineF> ticks = figure.segments.mid(calls.segments.size());
+        const auto tickAt = [&](QPointF onAxis) {
+            return std::ranges::any_of(ticks, [&](const QLineF& tick) {
+                return Near(tick.p1(), onAxis) || Near(tick.p2(), onAxis);
+            });
+        };
+        const auto numbered = [&](int degrees, const auto& where) {
+            return std::ranges::count_if(figure.texts, [&](const SvgFigure::Text& text) {
+                return text.text == QString("%1°").arg(degrees) && where(text);
+            });
+        };
+        const QPointF origin = calls.At(0, 0);
+        for (int beta = 0; beta <= 90; beta += 10) {
+            const QPointF onAxis = calls.At(beta, 0);
+            QVERIFY2(tickAt(onAxis), qPrintable(QString("β %1").arg(beta)));
+            // Below the axis, centred under its tick.
+            QCOMPARE(numbered(beta,
+                              [&](const SvgFigure::Text& text) {
+                                  return text.at.y() > onAxis.y() &&
+                                         text.at.y() < onAxis.y() + 20 &&
+                                         qAbs(text.at.x() + text.Width() / 2 - onAxis.x()) < 1.5;
+                              }),
+                     1);
+        }
+        for (int teta = 5; teta <= 30; teta += 5) {
+            const QPointF onAxis = calls.At(0, -teta);
+            QVERIFY2(tickAt(onAxis), qPrintable(QString("θ %1").arg(teta)));
+            // Left of the axis, ending just before it, level with its tick.
+            QCOMPARE(numbered(teta,
+                              [&](const SvgFigure::Text& text) {
+                                  const qreal end = text.at.x() + text.Width();
+                                  return end < origin.x() && end > origin.x() - 10 &&
+                                         qAbs(text.Middle() - onAxis.y()) < 1.5;
+                              }),
+                     1);
+        }
     }
 
     void ALongCaptionIsWrappedBetweenWords()
