@@ -138,8 +138,7 @@ int RunFromShell(int argc, char* argv[])
         "Calculator for oblique shock waves in a perfect gas (γ = 1.4).\n"
         "Without options it opens its window. With them it answers from the shell, without a "
         "display:\none request is printed as a table, its notes and messages on stderr; --batch "
-        "answers "
-        "CSV requests\nfrom stdin as CSV on stdout.\n"
+        "answers CSV\nrequests from stdin as CSV on stdout.\n"
         "Exit status: 0 solved (or the batch was read), 1 the answer or the figure could not be\n"
         "written, 2 a wrong command line or batch header, 3 refused, 4 no attached shock,\n"
         "5 the calculation failed.");
