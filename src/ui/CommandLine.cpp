@@ -12,11 +12,15 @@
 #include <QLocale>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,6 +79,22 @@ bool WantsChartFile(int argc, char* argv[])
     return false;
 }
 
+// A standard output or error that was closed before the start is held by a descriptor that
+// takes no writes, so that the files the toolkit opens (its event notifier) cannot take its
+// number and receive the answer: a write then fails as on a closed stream, and is said so.
+void HoldClosedOutputs()
+{
+    for (const int descriptor : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int held = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (held != -1 && held != descriptor) {
+            dup2(held, descriptor);
+            close(held);
+        }
+    }
+}
+
 // Writes an answer that is all the program has to say on stdout; exits with 0 only once it is
 // written.
 int Answered(const QString& text)
@@ -119,6 +139,7 @@ int RunFromShell(int argc, char* argv[])
     // application finds on the offscreen platform, also without a display.
     // The shell's stderr carries the calculator's messages alone: the toolkit's notes (about a
     // runtime folder, say) are not for a script to read.
+    HoldClosedOutputs();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtFatalMsg)
             Print(stderr, "oblique-shock-calculator: " + text + "\n");

@@ -7,7 +7,9 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -19,10 +21,12 @@ struct Run {
 };
 
 // `outputFile`, when given, takes stdout in place of the pipe read back.
-// `mode` merges stderr into stdout where both are to go to one file.
+// `mode` merges stderr into stdout where both are to go to one file; `inChild` runs in the
+// program's process before it starts.
 Run Start(const QStringList& arguments, const QString& lang, const QByteArray& input,
           const QString& outputFile = {},
-          QProcess::ProcessChannelMode mode = QProcess::SeparateChannels)
+          QProcess::ProcessChannelMode mode = QProcess::SeparateChannels,
+          const std::function<void()>& inChild = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
@@ -32,6 +36,8 @@ Run Start(const QStringList& arguments, const QString& lang, const QByteArray& i
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(mode);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(OSC_PROGRAM, arguments);
@@ -320,6 +326,15 @@ private slots:
             const Run run = Start(arguments, "C.UTF-8", {}, "/dev/full");
             QCOMPARE(run.status, 1);
             QCOMPARE(run.err, lost);
+        }
+        // A closed stdout: the write fails as on a closed stream, whatever the program opened.
+        for (const QStringList& arguments :
+             {QStringList{"--output", "beta", "--m1", "2", "--theta", "10"}, {"--version"}}) {
+            const Run run = Start(arguments, "C.UTF-8", {}, {}, QProcess::SeparateChannels,
+                                  [] { close(STDOUT_FILENO); });
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err, "oblique-shock-calculator: could not write the answer: Bad file "
+                              "descriptor\n");
         }
         // The messages are said before the loss of the table; the figure is still written.
         QTemporaryDir folder;
