@@ -35,7 +35,10 @@ double Deflection(double M1, double BetaR, double gamma)
     return std::atan(Quotient(N, D));
 }
 
-double NewtonStep(double M1, double BetaR, double tanTeta, double gamma)
+namespace {
+
+// Newton's step with the γ of D and the γ of D′ given apart.
+double Step(double M1, double BetaR, double tanTeta, double gammaOfD, double gammaOfSlope)
 {
     const double s = std::sin(BetaR);
     const double s2 = std::sin(2.0 * BetaR);
@@ -43,13 +46,25 @@ double NewtonStep(double M1, double BetaR, double tanTeta, double gamma)
     const double tb = std::tan(BetaR);
     const double M1sq = Square(M1);
     const double N = RelationNumerator(M1, s);
-    const double D = RelationDenominator(M1, c2, tb, 1.4);
+    const double D = RelationDenominator(M1, c2, tb, gammaOfD);
     const double dN = Finite(2.0 * M1sq * s2);
-    const double dD = Finite((Square(tb) + 1.0) * Finite(M1sq * (gamma + c2) + 2.0) -
+    const double dD = Finite((Square(tb) + 1.0) * Finite(M1sq * (gammaOfSlope + c2) + 2.0) -
                              Finite(Finite(2.0 * M1sq * tb) * s2));
     const double F = Quotient(N, D) - tanTeta;
     const double dF = Quotient(Finite(Finite(dN * D) - Finite(N * dD)), Square(D));
     return Finite(BetaR - Quotient(F, dF));
+}
+
+} // namespace
+
+double NewtonStep(double M1, double BetaR, double tanTeta, double gamma)
+{
+    return Step(M1, BetaR, tanTeta, Air.gamma, gamma);
+}
+
+double NewtonStep(double M1, double BetaR, double tanTeta, const PerfectGas& gas)
+{
+    return Step(M1, BetaR, tanTeta, gas.gamma, gas.gamma);
 }
 
 MachSquaredTerms MachSquared(double TetaR, double BetaR, double gamma)
@@ -66,21 +81,22 @@ double LimitDeflection(double BetaR, double gamma)
     return std::atan(std::sin(2.0 * BetaR) / (gamma + std::cos(2.0 * BetaR)));
 }
 
-// The normal-shock relations applied to the normal component of the flow, for γ = 1.4 written
-// out in the constants: 0.2 = (γ−1)/2, 1.4 = γ, 7/6 = 2γ/(γ+1), 2.4 = γ+1, 0.4 = γ−1.
-FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR)
+// The normal-shock relations applied to the normal component of the flow.
+FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR, const PerfectGas& gas)
 {
     // Upstream normal Mach number: Mn1 = M1 sin β.
     const double Mn1 = Finite(M1 * std::sin(BetaR));
     // Downstream normal Mach number: Mn2² = (1 + (γ−1)/2 Mn1²) / (γ Mn1² − (γ−1)/2).
     const double Mn2 =
-        SquareRoot(Quotient(1.0 + 0.2 * Square(Mn1), Finite(1.4 * Square(Mn1) - 0.2)));
+        SquareRoot(Quotient(1.0 + gas.halfGammaMinusOne * Square(Mn1),
+                            Finite(gas.gamma * Square(Mn1) - gas.halfGammaMinusOne)));
     // Downstream Mach number from its normal component: M2 = Mn2 / sin(β − θ).
     const double M2 = Quotient(Mn2, std::sin(BetaR - TetaR));
     // Pressure ratio: p2/p1 = 1 + 2γ/(γ+1) (Mn1² − 1).
-    const double p2p1 = Finite(1.0 + 7.0 / 6.0 * (Square(Mn1) - 1.0));
+    const double p2p1 = Finite(1.0 + gas.pressureRise * (Square(Mn1) - 1.0));
     // Density ratio: ρ2/ρ1 = (γ+1) Mn1² / ((γ−1) Mn1² + 2).
-    const double rho2rho1 = Quotient(2.4 * Square(Mn1), Finite(0.4 * Square(Mn1) + 2.0));
+    const double rho2rho1 =
+        Quotient(gas.gammaPlusOne * Square(Mn1), Finite(gas.gammaMinusOne * Square(Mn1) + 2.0));
     // Temperature ratio of a perfect gas: T2/T1 = (p2/p1) / (ρ2/ρ1).
     const double T2T1 = Quotient(p2p1, rho2rho1);
     return {Mn1, Mn2, M2, p2p1, T2T1};

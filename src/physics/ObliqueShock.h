@@ -1,5 +1,7 @@
 #pragma once
 
+#include "physics/PerfectGas.h"
+
 // The physics of an oblique shock in a perfect gas, as plain functions of numbers: the Mach
 // angle, the θ–β–M relation, its Newton step and the flow behind the shock. Angles are in
 // radians. Every step that has no finite result throws ArithmeticFault, except in
@@ -7,8 +9,9 @@
 //
 // The ratio of specific heats γ = 1.4 appears in two forms, as the program has always computed
 // it: where a function takes `gamma`, the caller passes the form state's Gamma or the fixed 1.4;
-// elsewhere the fixed numbers of γ = 1.4 are written into the formulas (0.2, 1.4, 2.4, 0.4,
-// 7/6). The results agree because Gamma is 1.4.
+// elsewhere the numbers of the window's gas, Air (0.2, 1.4, 2.4, 0.4, 7/6), are used. The
+// results agree because Gamma is 1.4. The functions that take a PerfectGas compute with that
+// gas alone, and with Air give exactly what the window computes.
 
 // The Mach angle of M1, atan(x / (1 − x²)^0.5) with x = 1 / M1: the root as the power 0.5.
 double MachAngle(double M1);
@@ -29,6 +32,8 @@ double Deflection(double M1, double BetaR, double gamma);
 // D′ = (tan²β + 1)(M1² (γ + cos 2β) + 2) − 2 M1² tan β sin 2β. D takes the fixed 1.4, D′ the
 // given `gamma`.
 double NewtonStep(double M1, double BetaR, double tanTeta, double gamma);
+// The same step with the gas's γ in both D and D′; for Air, the step above with gamma = 1.4.
+double NewtonStep(double M1, double BetaR, double tanTeta, const PerfectGas& gas);
 
 // The relation solved for M1² = num / den, for a given deflection and wave angle:
 //   k = tan θ tan β,  num = 1 + k,  den = sin²β − k (γ + cos 2β) / 2.
@@ -42,8 +47,8 @@ MachSquaredTerms MachSquared(double TetaR, double BetaR, double gamma);
 // atan(sin 2β / (γ + cos 2β)).
 double LimitDeflection(double BetaR, double gamma);
 
-// The flow just behind an attached shock: the normal-shock relations of a perfect gas with
-// γ = 1.4, applied to the velocity component normal to the shock.
+// The flow just behind an attached shock: the normal-shock relations of a perfect gas, the
+// window's unless another is given, applied to the velocity component normal to the shock.
 struct FlowBehindShock {
     double Mn1;  // upstream normal Mach number, M1 sin β
     double Mn2;  // downstream normal Mach number
@@ -51,4 +56,4 @@ struct FlowBehindShock {
     double p2p1; // static pressure ratio
     double T2T1; // static temperature ratio, p2/p1 divided by the density ratio
 };
-FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR);
+FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR, const PerfectGas& gas = Air);
