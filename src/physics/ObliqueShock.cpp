@@ -99,5 +99,10 @@ FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR, const PerfectG
         Quotient(gas.gammaPlusOne * Square(Mn1), Finite(gas.gammaMinusOne * Square(Mn1) + 2.0));
     // Temperature ratio of a perfect gas: T2/T1 = (p2/p1) / (ρ2/ρ1).
     const double T2T1 = Quotient(p2p1, rho2rho1);
-    return {Mn1, Mn2, M2, p2p1, T2T1};
+    // Total pressure ratio: p0 ∝ p^(−1/(γ−1)) ρ^(γ/(γ−1)) at a fixed total temperature, so
+    // p02/p01 = ((ρ2/ρ1)^γ / (p2/p1))^(1/(γ−1)). Taken in this order neither power overflows;
+    // for a shock of any strength the inner quotient lies between 0 and 1.
+    const double p02p01 = Finite(
+        std::pow(Quotient(Finite(std::pow(rho2rho1, gas.gamma)), p2p1), gas.inverseGammaMinusOne));
+    return {Mn1, Mn2, M2, p2p1, T2T1, rho2rho1, p02p01};
 }

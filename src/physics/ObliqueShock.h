@@ -50,10 +50,12 @@ double LimitDeflection(double BetaR, double gamma);
 // The flow just behind an attached shock: the normal-shock relations of a perfect gas, the
 // window's unless another is given, applied to the velocity component normal to the shock.
 struct FlowBehindShock {
-    double Mn1;  // upstream normal Mach number, M1 sin β
-    double Mn2;  // downstream normal Mach number
-    double M2;   // downstream Mach number, Mn2 / sin(β − θ)
-    double p2p1; // static pressure ratio
-    double T2T1; // static temperature ratio, p2/p1 divided by the density ratio
+    double Mn1;      // upstream normal Mach number, M1 sin β
+    double Mn2;      // downstream normal Mach number
+    double M2;       // downstream Mach number, Mn2 / sin(β − θ)
+    double p2p1;     // static pressure ratio
+    double T2T1;     // static temperature ratio, p2/p1 divided by the density ratio
+    double rho2rho1; // density ratio
+    double p02p01;   // total pressure ratio, what is left of the total pressure behind the shock
 };
 FlowBehindShock FlowBehind(double M1, double BetaR, double TetaR, const PerfectGas& gas = Air);

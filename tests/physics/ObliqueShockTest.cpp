@@ -119,6 +119,20 @@ TEST(FlowBehind, NormalShockAndZeroStrength)
     EXPECT_NEAR(wave.p2p1, 1.0, 1e-15);
     EXPECT_NEAR(wave.T2T1, 1.0, 1e-15);
     EXPECT_NEAR(wave.M2, 2.0, 1e-14);
+    EXPECT_NEAR(wave.rho2rho1, 1.0, 1e-15);
+    EXPECT_NEAR(wave.p02p01, 1.0, 1e-15);
+}
+
+TEST(FlowBehind, DensityAndTotalPressureOfTheNormalShock)
+{
+    // M1 = 2: ρ2/ρ1 = 9.6 / 3.6 = 8/3, p02/p01 = (8/3)^3.5 (1/4.5)^2.5 = 0.72087.
+    const FlowBehindShock normal = FlowBehind(2.0, std::numbers::pi / 2, 0.0);
+    EXPECT_DOUBLE_EQ(normal.rho2rho1, 8.0 / 3.0);
+    EXPECT_NEAR(normal.p02p01, 0.72087, 5e-6);
+    EXPECT_EQ(normal.T2T1, normal.p2p1 / normal.rho2rho1);
+    // At M1 = 1e6 almost nothing is left: 3.5988388678400414e-28 of the total pressure.
+    EXPECT_NEAR(FlowBehind(1e6, std::numbers::pi / 2, 0.0).p02p01, 3.5988388678400414e-28,
+                1e-12 * 3.6e-28);
 }
 
 } // namespace
