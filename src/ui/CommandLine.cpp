@@ -79,17 +79,23 @@ bool WantsChartFile(int argc, char* argv[])
     return false;
 }
 
-// A standard output or error that was closed before the start is held by a descriptor that
-// takes no writes, so that the files the toolkit opens (its event notifier) cannot take its
-// number and receive the answer: a write then fails as on a closed stream, and is said so.
-void HoldClosedOutputs()
+// A standard input, output or error that was closed before the start is held by a descriptor
+// that takes no reads or no writes, so that the files the toolkit opens (its event notifier)
+// cannot take its number and be read or written instead: a read or a write then fails as on a
+// closed stream, and is said so.
+void HoldClosedStreams()
 {
-    for (const int descriptor : {STDOUT_FILENO, STDERR_FILENO}) {
-        if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF)
+    struct Stream {
+        int descriptor;
+        int heldAs; // the one way the stream is never used
+    };
+    for (const Stream stream : {Stream{STDIN_FILENO, O_WRONLY}, Stream{STDOUT_FILENO, O_RDONLY},
+                                Stream{STDERR_FILENO, O_RDONLY}}) {
+        if (fcntl(stream.descriptor, F_GETFD) != -1 || errno != EBADF)
             continue;
-        const int held = open("/dev/null", O_RDONLY | O_CLOEXEC);
-        if (held != -1 && held != descriptor) {
-            dup2(held, descriptor);
+        const int held = open("/dev/null", stream.heldAs | O_CLOEXEC);
+        if (held != -1 && held != stream.descriptor) {
+            dup2(held, stream.descriptor);
             close(held);
         }
     }
@@ -139,7 +145,7 @@ int RunFromShell(int argc, char* argv[])
     // application finds on the offscreen platform, also without a display.
     // The shell's stderr carries the calculator's messages alone: the toolkit's notes (about a
     // runtime folder, say) are not for a script to read.
-    HoldClosedOutputs();
+    HoldClosedStreams();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtFatalMsg)
             Print(stderr, "oblique-shock-calculator: " + text + "\n");

@@ -336,6 +336,12 @@ private slots:
             QCOMPARE(run.err, "oblique-shock-calculator: could not write the answer: Bad file "
                               "descriptor\n");
         }
+        // A closed stdin: the batch's read fails as on a closed stream.
+        const Run unread = Start({"--batch"}, "C.UTF-8", {}, {}, QProcess::SeparateChannels,
+                                 [] { close(STDIN_FILENO); });
+        QCOMPARE(unread.status, 1);
+        QCOMPARE(unread.err, "oblique-shock-calculator: the requests could not be read: Bad file "
+                             "descriptor\n");
         // The messages are said before the loss of the table; the figure is still written.
         QTemporaryDir folder;
         const Run detached = Start(
