@@ -2,11 +2,7 @@
 
 #include "chart/ChartRecord.h"
 #include "ui/Colours.h"
-#include "ui/Fonts.h"
-#include "ui/Form1Table.h"
 #include "ui/PainterSurface.h"
-#include "ui/PictureBox.h"
-#include "ui/Twips.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -28,11 +24,6 @@ constexpr int CaptionHeight = 20; // the caption's first line below the chart
 constexpr int CaptionMargin = 4;  // on either side of the caption
 constexpr int PngScale = 2;
 
-QRect TableRect(std::string_view name)
-{
-    return TwipsToPixels(std::ranges::find(Form1Table, name, &ControlRow::name)->twips);
-}
-
 // Where the chart maps β and θ, in the figure's coordinates.
 struct ChartMap {
     QSizeF area;
@@ -44,7 +35,7 @@ struct ChartMap {
 // of its own is shortened with "…".
 QStringList CaptionLines(const QString& caption, const FigureLayout& layout)
 {
-    const QFontMetricsF metrics(DialogFont());
+    const QFontMetricsF metrics(layout.text);
     const qreal width = layout.chart.width() - 2 * CaptionMargin;
     QStringList lines;
     QString line;
@@ -65,16 +56,16 @@ QStringList CaptionLines(const QString& caption, const FigureLayout& layout)
 }
 
 // Each line after the caption's first adds the font's line spacing below it.
-int CaptionLineSpacing()
+int CaptionLineSpacing(const FigureLayout& layout)
 {
-    return qCeil(QFontMetricsF(DialogFont()).lineSpacing());
+    return qCeil(QFontMetricsF(layout.text).lineSpacing());
 }
 
 QSize FigureSize(const FigureLayout& layout, const QStringList& captionLines)
 {
     const int extraLines = std::max<int>(0, captionLines.size() - 1);
     return {layout.chart.width(),
-            layout.chart.height() + CaptionHeight + extraLines * CaptionLineSpacing()};
+            layout.chart.height() + CaptionHeight + extraLines * CaptionLineSpacing(layout)};
 }
 
 void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout& layout,
@@ -89,10 +80,9 @@ void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout&
     painter.setClipping(false);
 
     const ChartMap map{layout.chart};
-    QFont numbers = DialogFont();
-    painter.setFont(numbers);
+    painter.setFont(layout.text);
     painter.setPen(QPen(Qt::black, 1));
-    const QFontMetricsF metrics(numbers);
+    const QFontMetricsF metrics(layout.text);
     const qreal tick = 3;
     for (int beta = 0; beta <= 90; beta += 10) {
         const qreal x = map.X(beta);
@@ -111,13 +101,13 @@ void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout&
             text);
     }
 
-    painter.setFont(GreekFont());
+    painter.setFont(layout.letters);
     painter.drawText(layout.tetaLetter, Qt::AlignLeft | Qt::AlignVCenter, "θ");
     painter.drawText(layout.betaLetter, Qt::AlignLeft | Qt::AlignVCenter, "β");
 
-    painter.setFont(numbers);
+    painter.setFont(layout.text);
     for (int i = 0; i < captionLines.size(); ++i) {
-        const QRectF line(CaptionMargin, layout.chart.height() + i * CaptionLineSpacing(),
+        const QRectF line(CaptionMargin, layout.chart.height() + i * CaptionLineSpacing(layout),
                           layout.chart.width() - 2 * CaptionMargin, CaptionHeight);
         painter.drawText(line, Qt::AlignCenter, captionLines[i]);
     }
@@ -189,13 +179,6 @@ QFileInfo Resolved(const QString& path)
 }
 
 } // namespace
-
-FigureLayout WindowFigureLayout()
-{
-    const QRect picture = TableRect("Picture1");
-    return {picture.size() - QSize(2 * PictureBorderWidth, 2 * PictureBorderWidth),
-            TableRect("Label_Teta"), TableRect("Label_Beta")};
-}
 
 std::optional<FigureFormat> FigureFormatOf(const QString& path)
 {

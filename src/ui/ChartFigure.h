@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -15,10 +16,9 @@ struct FigureLayout {
     QSize chart;      // the chart's drawable area, in the window's pixels
     QRect tetaLetter; // the axis letters within it
     QRect betaLetter;
+    QFont text;    // the tick numbers and the caption
+    QFont letters; // the axis letters
 };
-
-// The layout of the main window's chart area at the screen's resolution.
-FigureLayout WindowFigureLayout();
 
 enum class FigureFormat { Png, Svg, Pdf };
 

@@ -5,6 +5,7 @@
 #include "shell/Batch.h"
 #include "shell/RequestTable.h"
 #include "ui/ChartFigure.h"
+#include "ui/WindowFigureLayout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 
 #include "ui/Colours.h"
 #include "ui/Fonts.h"
+#include "ui/PaletteColour.h"
 #include "ui/PictureBox.h"
 #include "ui/TextBoxEdit.h"
 #include "ui/Twips.h"

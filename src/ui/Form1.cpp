@@ -7,12 +7,13 @@
 #include "reactions/ResultsText.h"
 #include "ui/Application.h"
 #include "ui/ChartFigure.h"
-#include "ui/Colours.h"
 #include "ui/Form1Table.h"
 #include "ui/FormAbout.h"
+#include "ui/PaletteColour.h"
 #include "ui/PictureBox.h"
 #include "ui/TextBoxEdit.h"
 #include "ui/Twips.h"
+#include "ui/WindowFigureLayout.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -3,6 +3,7 @@
 #include "ui/Colours.h"
 #include "ui/ControlTable.h"
 #include "ui/FormAboutTable.h"
+#include "ui/PaletteColour.h"
 #include "ui/Twips.h"
 
 FormAbout::FormAbout(QWidget* parent) : QWidget(parent)

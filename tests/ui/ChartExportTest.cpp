@@ -6,6 +6,7 @@
 #include "reactions/ChartDescription.h"
 #include "shell/ShellRequest.h"
 #include "ui/ChartFigure.h"
+#include "ui/WindowFigureLayout.h"
 
 #include <QAccessible>
 #include <QAction>

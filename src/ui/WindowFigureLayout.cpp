@@ -1,0 +1,25 @@
+#include "ui/WindowFigureLayout.h"
+
+#include "ui/Fonts.h"
+#include "ui/Form1Table.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+QRect TableRect(std::string_view name)
+{
+    return TwipsToPixels(std::ranges::find(Form1Table, name, &ControlRow::name)->twips);
+}
+
+} // namespace
+
+FigureLayout WindowFigureLayout()
+{
+    const QRect picture = TableRect("Picture1");
+    return {picture.size() - QSize(2 * PictureBorderWidth, 2 * PictureBorderWidth),
+            TableRect("Label_Teta"), TableRect("Label_Beta"), DialogFont(), GreekFont()};
+}
