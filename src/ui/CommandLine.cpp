@@ -1,10 +1,10 @@
 #include "ui/CommandLine.h"
 
 #include "chart/ChartRecord.h"
+#include "drawing/ChartFigure.h"
 #include "reactions/ChartDescription.h"
 #include "shell/Batch.h"
 #include "shell/RequestTable.h"
-#include "ui/ChartFigure.h"
 #include "ui/WindowFigureLayout.h"
 
 #include <QCommandLineParser>

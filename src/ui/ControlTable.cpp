@@ -1,6 +1,6 @@
 #include "ui/ControlTable.h"
 
-#include "ui/Colours.h"
+#include "drawing/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/PaletteColour.h"
 #include "ui/PictureBox.h"

@@ -1,12 +1,12 @@
 #include "ui/Form1.h"
 
 #include "chart/ChartRecord.h"
+#include "drawing/ChartFigure.h"
 #include "reactions/ChartDescription.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
 #include "reactions/ResultsText.h"
 #include "ui/Application.h"
-#include "ui/ChartFigure.h"
 #include "ui/Form1Table.h"
 #include "ui/FormAbout.h"
 #include "ui/PaletteColour.h"

@@ -1,6 +1,6 @@
 #include "ui/FormAbout.h"
 
-#include "ui/Colours.h"
+#include "drawing/Colours.h"
 #include "ui/ControlTable.h"
 #include "ui/FormAboutTable.h"
 #include "ui/PaletteColour.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "drawing/Colours.h"
 #include "form/Rgb.h"
-#include "ui/Colours.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 
 #include <QFrame>
 #include <QLabel>

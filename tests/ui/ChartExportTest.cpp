@@ -3,9 +3,9 @@
 #include "MainWindow.h"
 
 #include "chart/ChartRecord.h"
+#include "drawing/ChartFigure.h"
 #include "reactions/ChartDescription.h"
 #include "shell/ShellRequest.h"
-#include "ui/ChartFigure.h"
 #include "ui/WindowFigureLayout.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "ui/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 
 #include <QRandomGenerator>
 #include <QTest>

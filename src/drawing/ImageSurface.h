@@ -1,7 +1,7 @@
 #pragma once
 
+#include "drawing/ChartScale.h"
 #include "form/ChartSurface.h"
-#include "ui/ChartScale.h"
 
 #include <QColor>
 #include <QImage>

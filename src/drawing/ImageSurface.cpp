@@ -1,6 +1,6 @@
-#include "ui/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 
-#include "ui/Colours.h"
+#include "drawing/Colours.h"
 
 #include <QPainter>
 

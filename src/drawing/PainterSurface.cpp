@@ -1,6 +1,6 @@
-#include "ui/PainterSurface.h"
+#include "drawing/PainterSurface.h"
 
-#include "ui/Colours.h"
+#include "drawing/Colours.h"
 
 #include <QPainter>
 

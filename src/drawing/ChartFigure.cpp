@@ -1,8 +1,8 @@
-#include "ui/ChartFigure.h"
+#include "drawing/ChartFigure.h"
 
 #include "chart/ChartRecord.h"
-#include "ui/Colours.h"
-#include "ui/PainterSurface.h"
+#include "drawing/Colours.h"
+#include "drawing/PainterSurface.h"
 
 #include <QBuffer>
 #include <QFileInfo>
