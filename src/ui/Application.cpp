@@ -1,7 +1,7 @@
 #include "ui/Application.h"
 
-#include "ui/ClassicStyle.h"
-#include "ui/Fonts.h"
+#include "look/ClassicStyle.h"
+#include "look/Fonts.h"
 
 #include <QApplication>
 #include <QIcon>

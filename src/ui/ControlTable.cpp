@@ -1,7 +1,7 @@
 #include "ui/ControlTable.h"
 
 #include "drawing/Colours.h"
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 #include "ui/PaletteColour.h"
 #include "ui/PictureBox.h"
 #include "ui/TextBoxEdit.h"

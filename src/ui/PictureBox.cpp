@@ -1,6 +1,6 @@
 #include "ui/PictureBox.h"
 
-#include "ui/ClassicStyle.h"
+#include "look/ClassicStyle.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "ui/TextBoxEdit.h"
 
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 
 #include <QApplication>
 #include <QEvent>

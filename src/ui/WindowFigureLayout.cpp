@@ -1,6 +1,6 @@
 #include "ui/WindowFigureLayout.h"
 
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 #include "ui/Form1Table.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"

@@ -2,8 +2,8 @@
 // a screen reader hears; and how a box shows a text longer than itself.
 #include "MainWindow.h"
 
-#include "ui/ClassicStyle.h"
-#include "ui/Fonts.h"
+#include "look/ClassicStyle.h"
+#include "look/Fonts.h"
 #include "ui/TextBoxEdit.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // compared with reference images kept beside this file. A deliberate change of the picture
 // rewrites them: OSC_SCREEN_UPDATE=1 ctest --preset dev -R ScreenTest
 #include "MainWindow.h"
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 #include "ui/FormAbout.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/ClassicStyle.h"
+#include "look/ClassicStyle.h"
 
 #include <QGuiApplication>
 #include <QIconEngine>

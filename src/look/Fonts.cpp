@@ -1,4 +1,4 @@
-#include "ui/Fonts.h"
+#include "look/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
