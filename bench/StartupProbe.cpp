@@ -1,7 +1,7 @@
 // Starts either the calculator's main window or a bare QMainWindow of the same size with one
 // captioned button, and exits as soon as it has been shown and exposed.
-#include "ui/Application.h"
-#include "ui/Form1.h"
+#include "window/Application.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QMainWindow>

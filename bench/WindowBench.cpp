@@ -1,8 +1,8 @@
 #include "BenchForm.h"
 #include "chart/Chart.h"
-#include "ui/Application.h"
-#include "ui/Form1.h"
-#include "ui/PictureBox.h"
+#include "window/Application.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

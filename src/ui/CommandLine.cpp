@@ -5,7 +5,7 @@
 #include "reactions/ChartDescription.h"
 #include "shell/Batch.h"
 #include "shell/RequestTable.h"
-#include "ui/WindowFigureLayout.h"
+#include "window/WindowFigureLayout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "ui/Application.h"
 #include "ui/CommandLine.h"
-#include "ui/Form1.h"
 #include "ui/StartUpMessages.h"
+#include "window/Application.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 

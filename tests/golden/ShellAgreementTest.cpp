@@ -2,8 +2,8 @@
 // show the same texts and the same messages are shown, in the same order.
 #include "GoldenRun.h"
 #include "shell/ShellRequest.h"
-#include "ui/Application.h"
-#include "ui/Form1.h"
+#include "window/Application.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "drawing/ChartFigure.h"
 #include "reactions/ChartDescription.h"
 #include "shell/ShellRequest.h"
-#include "ui/WindowFigureLayout.h"
+#include "window/WindowFigureLayout.h"
 
 #include <QAccessible>
 #include <QAction>

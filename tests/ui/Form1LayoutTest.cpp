@@ -4,7 +4,7 @@
 
 #include "look/ClassicStyle.h"
 #include "look/Fonts.h"
-#include "ui/TextBoxEdit.h"
+#include "window/TextBoxEdit.h"
 
 #include <QAction>
 #include <QFontDatabase>

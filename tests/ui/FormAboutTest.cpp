@@ -1,6 +1,6 @@
 // The About window: opened from the menu at most once, modeless, without an owner, and outliving
 // the main window.
-#include "ui/FormAbout.h"
+#include "window/FormAbout.h"
 #include "MainWindow.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 // What the window tests share: a main window shown offscreen, a user's clicks and keys, message
 // boxes answered as a user would, and the chart's pixels read where the chart maps (β, θ).
 
-#include "ui/Application.h"
-#include "ui/Form1.h"
-#include "ui/PictureBox.h"
+#include "window/Application.h"
+#include "window/Form1.h"
+#include "window/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,7 +4,7 @@
 // rewrites them: OSC_SCREEN_UPDATE=1 ctest --preset dev -R ScreenTest
 #include "MainWindow.h"
 #include "look/Fonts.h"
-#include "ui/FormAbout.h"
+#include "window/FormAbout.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Starts the main window, makes the request of a typical user (β as output, M1 = 2, θ = 10)
 // with real clicks and keys, and saves what the screen shows of the window.
-#include "ui/Application.h"
-#include "ui/Form1.h"
+#include "window/Application.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "window/Form1.h"
 
 #include "chart/ChartRecord.h"
 #include "drawing/ChartFigure.h"
@@ -6,14 +6,14 @@
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
 #include "reactions/ResultsText.h"
-#include "ui/Application.h"
-#include "ui/Form1Table.h"
-#include "ui/FormAbout.h"
-#include "ui/PaletteColour.h"
-#include "ui/PictureBox.h"
-#include "ui/TextBoxEdit.h"
-#include "ui/Twips.h"
-#include "ui/WindowFigureLayout.h"
+#include "window/Application.h"
+#include "window/Form1Table.h"
+#include "window/FormAbout.h"
+#include "window/PaletteColour.h"
+#include "window/PictureBox.h"
+#include "window/TextBoxEdit.h"
+#include "window/Twips.h"
+#include "window/WindowFigureLayout.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 
 #include "form/ControlModel.h"
 #include "reactions/ChartDescription.h"
-#include "ui/ControlTable.h"
+#include "window/ControlTable.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,10 +1,10 @@
-#include "ui/FormAbout.h"
+#include "window/FormAbout.h"
 
 #include "drawing/Colours.h"
-#include "ui/ControlTable.h"
-#include "ui/FormAboutTable.h"
-#include "ui/PaletteColour.h"
-#include "ui/Twips.h"
+#include "window/ControlTable.h"
+#include "window/FormAboutTable.h"
+#include "window/PaletteColour.h"
+#include "window/Twips.h"
 
 FormAbout::FormAbout(QWidget* parent) : QWidget(parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ControlTable.h"
+#include "window/ControlTable.h"
 
 inline constexpr Rgb DarkGreen{0, 128, 0};
 inline constexpr Rgb Blue{0, 0, 255};

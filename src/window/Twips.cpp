@@ -1,4 +1,4 @@
-#include "ui/Twips.h"
+#include "window/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

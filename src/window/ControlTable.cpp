@@ -1,11 +1,11 @@
-#include "ui/ControlTable.h"
+#include "window/ControlTable.h"
 
 #include "drawing/Colours.h"
 #include "look/Fonts.h"
-#include "ui/PaletteColour.h"
-#include "ui/PictureBox.h"
-#include "ui/TextBoxEdit.h"
-#include "ui/Twips.h"
+#include "window/PaletteColour.h"
+#include "window/PictureBox.h"
+#include "window/TextBoxEdit.h"
+#include "window/Twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

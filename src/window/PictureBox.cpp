@@ -1,4 +1,4 @@
-#include "ui/PictureBox.h"
+#include "window/PictureBox.h"
 
 #include "look/ClassicStyle.h"
 

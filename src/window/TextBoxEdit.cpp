@@ -1,4 +1,4 @@
-#include "ui/TextBoxEdit.h"
+#include "window/TextBoxEdit.h"
 
 #include "look/Fonts.h"
 

@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "window/Application.h"
 
 #include "look/ClassicStyle.h"
 #include "look/Fonts.h"

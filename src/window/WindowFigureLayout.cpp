@@ -1,9 +1,9 @@
-#include "ui/WindowFigureLayout.h"
+#include "window/WindowFigureLayout.h"
 
 #include "look/Fonts.h"
-#include "ui/Form1Table.h"
-#include "ui/PictureBox.h"
-#include "ui/Twips.h"
+#include "window/Form1Table.h"
+#include "window/PictureBox.h"
+#include "window/Twips.h"
 
 #include <algorithm>
 #include <string_view>
