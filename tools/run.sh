@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 cmake --preset release
 cmake --build --preset calculator
-exec build/release/src/ui/oblique-shock-calculator "$@"
+exec build/release/src/app/oblique-shock-calculator "$@"

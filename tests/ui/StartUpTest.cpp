@@ -1,6 +1,6 @@
 // Before the window opens: whether a display is missing, and the toolkit's messages held back
 // while the application is made.
-#include "ui/StartUpMessages.h"
+#include "app/StartUpMessages.h"
 
 #include <QTest>
 

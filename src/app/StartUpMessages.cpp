@@ -1,4 +1,4 @@
-#include "ui/StartUpMessages.h"
+#include "app/StartUpMessages.h"
 
 #include <QByteArray>
 #include <QRegularExpression>

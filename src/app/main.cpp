@@ -1,5 +1,5 @@
-#include "ui/CommandLine.h"
-#include "ui/StartUpMessages.h"
+#include "app/CommandLine.h"
+#include "app/StartUpMessages.h"
 #include "window/Application.h"
 #include "window/Form1.h"
 
