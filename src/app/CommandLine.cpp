@@ -2,6 +2,7 @@
 
 #include "chart/ChartRecord.h"
 #include "drawing/ChartFigure.h"
+#include "form/ProgramName.h"
 #include "reactions/ChartDescription.h"
 #include "shell/Batch.h"
 #include "shell/RequestTable.h"
@@ -114,11 +115,13 @@ int Answered(const QString& text)
 
 int UsageError(const QString& reason)
 {
-    Print(stderr, "oblique-shock-calculator: " + reason + "\n" +
-                      "Usage: oblique-shock-calculator [--output beta|theta|m1] [--m1 TEXT] "
+    const QString program(ProgramName);
+    Print(stderr, program + ": " + reason + "\n" + "Usage: " + program +
+                      " [--output beta|theta|m1] [--m1 TEXT] "
                       "[--theta TEXT] [--beta TEXT] [--strong] [--chart FILE] | --batch < "
                       "requests.csv\n"
-                      "Try 'oblique-shock-calculator --help' for more information.\n");
+                      "Try '" +
+                      program + " --help' for more information.\n");
     return 2;
 }
 
@@ -149,7 +152,7 @@ int RunFromShell(int argc, char* argv[])
     HoldClosedStreams();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtFatalMsg)
-            Print(stderr, "oblique-shock-calculator: " + text + "\n");
+            Print(stderr, QString(ProgramName) + ": " + text + "\n");
     });
     std::unique_ptr<QCoreApplication> app;
     if (WantsChartFile(argc, argv)) {
@@ -158,7 +161,7 @@ int RunFromShell(int argc, char* argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setApplicationName("oblique-shock-calculator");
+    QCoreApplication::setApplicationName(ProgramName);
     QCoreApplication::setApplicationVersion(OSC_VERSION);
 
     QCommandLineParser parser;
@@ -199,8 +202,7 @@ int RunFromShell(int argc, char* argv[])
     if (parser.isSet(help))
         return Answered(parser.helpText());
     if (parser.isSet(version))
-        return Answered("oblique-shock-calculator " + QCoreApplication::applicationVersion() +
-                        "\n");
+        return Answered(QString(ProgramName) + " " + QCoreApplication::applicationVersion() + "\n");
     if (!parser.positionalArguments().isEmpty())
         return UsageError("unexpected argument '" + parser.positionalArguments().first() + "'");
 
@@ -265,14 +267,14 @@ int RunFromShell(int argc, char* argv[])
     const int status = PrintAnswer(request, answer, separator, stdout, stderr);
     const QString path = parser.value(chartFile);
     if (!answer.outcome.chartRedrawn || chart.Empty()) {
-        Print(stderr, "oblique-shock-calculator: no chart written to " + path +
-                          ": the request drew none\n");
+        Print(stderr,
+              QString(ProgramName) + ": no chart written to " + path + ": the request drew none\n");
         return status;
     }
     const std::string caption = ChartDescription(answer.outcome, separator).value_or("θ–β chart");
     if (const auto failure =
             SaveChartFigure(chart, WindowFigureLayout(), QString::fromStdString(caption), path)) {
-        Print(stderr, "oblique-shock-calculator: the chart could not be saved to " + path + ": " +
+        Print(stderr, QString(ProgramName) + ": the chart could not be saved to " + path + ": " +
                           *failure + "\n");
         return WriteFailedStatus;
     }

@@ -1,5 +1,7 @@
 #include "app/StartUpMessages.h"
 
+#include "form/ProgramName.h"
+
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
@@ -76,7 +78,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     QStringList warnings;
     for (const HeldMessage& message : held)
         warnings << message.text;
-    std::fprintf(stderr, "oblique-shock-calculator: %s\n",
+    std::fprintf(stderr, "%s: %s\n", ProgramName,
                  PlatformFailureLine(warnings, text).toLocal8Bit().constData());
     std::fflush(stderr);
     // The toolkit would abort next, with a core dump: end here, plainly.

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/StartUpMessages.h"
+#include "form/ProgramName.h"
 #include "window/Application.h"
 #include "window/Form1.h"
 
@@ -16,9 +17,10 @@ int main(int argc, char* argv[])
     // Without a display the toolkit would abort with advice about reinstalling; say what is
     // missing instead.
     if (DisplayMissing(argc, argv)) {
-        std::fputs("oblique-shock-calculator: no display found (DISPLAY or WAYLAND_DISPLAY must "
-                   "name one); start it from a graphical session.\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "%s: no display found (DISPLAY or WAYLAND_DISPLAY must name one); start it "
+                     "from a graphical session.\n",
+                     ProgramName);
         return EXIT_FAILURE;
     }
 

@@ -3,6 +3,7 @@
 #include "chart/ChartRecord.h"
 #include "drawing/Colours.h"
 #include "drawing/PainterSurface.h"
+#include "form/ProgramName.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -161,7 +162,7 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
                                   QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF());
         pdf.setTitle(caption);
-        pdf.setCreator("oblique-shock-calculator");
+        pdf.setCreator(ProgramName);
         return Paint(pdf, chart, layout, captionLines, 1);
     }
     }

@@ -1,5 +1,6 @@
 #include "shell/Batch.h"
 
+#include "form/ProgramName.h"
 #include "shell/ShellRequest.h"
 
 #include <algorithm>
@@ -317,16 +318,16 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
     const int exitStatus = writeError == 0 && readError == 0 ? batch.Finish() : 0;
     pass(true);
     if (writeError != 0) {
-        std::fprintf(errors, "oblique-shock-calculator: the answers could not be written: %s\n",
+        std::fprintf(errors, "%s: the answers could not be written: %s\n", ProgramName,
                      std::strerror(writeError));
         return 1;
     }
     if (readError != 0) {
-        std::fprintf(errors, "oblique-shock-calculator: the requests could not be read: %s\n",
+        std::fprintf(errors, "%s: the requests could not be read: %s\n", ProgramName,
                      std::strerror(readError));
         return 1;
     }
-    std::fprintf(errors, "oblique-shock-calculator: %s\n",
+    std::fprintf(errors, "%s: %s\n", ProgramName,
                  (exitStatus == 0 ? batch.Summary() : batch.Problem()).c_str());
     return exitStatus;
 }

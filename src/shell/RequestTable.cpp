@@ -1,5 +1,7 @@
 #include "shell/RequestTable.h"
 
+#include "form/ProgramName.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -78,8 +80,7 @@ int WriteAll(std::FILE* stream, std::string_view text)
 
 int AnswerLost(std::FILE* errors, int error)
 {
-    std::fprintf(errors, "oblique-shock-calculator: could not write the answer: %s\n",
-                 std::strerror(error));
+    std::fprintf(errors, "%s: could not write the answer: %s\n", ProgramName, std::strerror(error));
     return WriteFailedStatus;
 }
 

@@ -1,5 +1,6 @@
 #include "window/Application.h"
 
+#include "form/ProgramName.h"
 #include "look/ClassicStyle.h"
 #include "look/Fonts.h"
 
@@ -10,9 +11,9 @@ void SetUpApplication()
 {
     // No display name: the platform would append it to every window title that does not end
     // with it, and the About window's title bar must read "About" alone.
-    QApplication::setApplicationName("oblique-shock-calculator");
+    QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationVersion(OSC_VERSION);
-    QApplication::setDesktopFileName("oblique-shock-calculator");
+    QApplication::setDesktopFileName(ProgramName);
     // The menu bar belongs inside the window; asking the desktop for a global menu only costs
     // start-up time.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -23,6 +24,6 @@ void SetUpApplication()
     QApplication::setFont(DialogFont());
     // The program's icon in both windows' title bars and task switchers: from the installed icon
     // theme, or else the drawing built into the program.
-    QApplication::setWindowIcon(QIcon::fromTheme("oblique-shock-calculator",
-                                                 QIcon(":/icons/oblique-shock-calculator.svg")));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(ProgramName, QIcon(":/icons/oblique-shock-calculator.svg")));
 }
