@@ -18,6 +18,14 @@ ShellForm::ShellForm(std::string decimalSeparator, ChartSurface* chart)
         m_chart = chart;
 }
 
+std::array<std::string, std::size(AllTextBoxes)> ShellForm::TextsAtStart()
+{
+    std::array<std::string, std::size(AllTextBoxes)> texts;
+    for (TextBox box : AllTextBoxes)
+        texts[Index(box)] = InitialText(box);
+    return texts;
+}
+
 void ShellForm::Choose(OptionButton option)
 {
     for (OptionButton other : AllOptionButtons) {

@@ -52,12 +52,21 @@ private:
     {
         return static_cast<std::size_t>(value);
     }
+    // As the window's tables of its controls say it opens.
+    static std::array<std::string, std::size(AllTextBoxes)> TextsAtStart();
+    static constexpr std::array<bool, std::size(AllOptionButtons)> SelectionAtStart()
+    {
+        std::array<bool, std::size(AllOptionButtons)> selected{};
+        for (OptionButton option : AllOptionButtons)
+            selected[Index(option)] = IsSelectedAtStart(option);
+        return selected;
+    }
 
     std::string m_separator;
     UnseenChart m_unseen;
     ChartSurface* m_chart = &m_unseen;
-    std::array<std::string, std::size(AllTextBoxes)> m_texts{"", "", "", "1", "1", "1", "1", "1"};
+    std::array<std::string, std::size(AllTextBoxes)> m_texts = TextsAtStart();
     std::array<bool, std::size(AllTextBoxes)> m_written{};
-    std::array<bool, std::size(AllOptionButtons)> m_selected{false, false, false, true, false};
+    std::array<bool, std::size(AllOptionButtons)> m_selected = SelectionAtStart();
     std::vector<std::string> m_messages;
 };
