@@ -117,6 +117,16 @@ constexpr bool IsVisibleAtStart(Element element)
 {
     return Elements[static_cast<std::size_t>(element)].visibleAtStart;
 }
+// The option buttons' groups: the three outputs, and the weak and strong branch of a β. An
+// option chosen is the only one selected in its group; the other group stays as it was.
+enum class OptionGroup { Output, Branch };
+constexpr OptionGroup GroupOf(OptionButton option)
+{
+    return option == OptionButton::Option_Weak || option == OptionButton::Option_Strong
+               ? OptionGroup::Branch
+               : OptionGroup::Output;
+}
+
 // The calculate button's caption until an output is chosen.
 inline constexpr std::string_view Command1CaptionAtStart = "Choose an output option";
 

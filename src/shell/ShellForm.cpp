@@ -2,15 +2,6 @@
 
 #include <utility>
 
-namespace {
-
-bool IsOutput(OptionButton option)
-{
-    return option != OptionButton::Option_Weak && option != OptionButton::Option_Strong;
-}
-
-} // namespace
-
 ShellForm::ShellForm(std::string decimalSeparator, ChartSurface* chart)
     : m_separator(std::move(decimalSeparator))
 {
@@ -29,7 +20,7 @@ std::array<std::string, std::size(AllTextBoxes)> ShellForm::TextsAtStart()
 void ShellForm::Choose(OptionButton option)
 {
     for (OptionButton other : AllOptionButtons) {
-        if (IsOutput(other) == IsOutput(option))
+        if (GroupOf(other) == GroupOf(option))
             m_selected[Index(other)] = other == option;
     }
 }

@@ -14,12 +14,8 @@ RecordingForm::RecordingForm()
 
 void RecordingForm::Choose(OptionButton option)
 {
-    const bool outputGroup =
-        option != OptionButton::Option_Weak && option != OptionButton::Option_Strong;
-    std::erase_if(selected, [outputGroup](OptionButton other) {
-        return outputGroup ==
-               (other != OptionButton::Option_Weak && other != OptionButton::Option_Strong);
-    });
+    std::erase_if(selected,
+                  [option](OptionButton other) { return GroupOf(other) == GroupOf(option); });
     selected.insert(option);
 }
 
