@@ -1,6 +1,7 @@
 #include "drawing/ChartFigure.h"
 
 #include "chart/ChartRecord.h"
+#include "chart/FigureTicks.h"
 #include "drawing/Colours.h"
 #include "drawing/PainterSurface.h"
 #include "form/ProgramName.h"
@@ -17,7 +18,8 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <utility>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -25,34 +27,25 @@ constexpr int CaptionHeight = 20; // the caption's first line below the chart
 constexpr int CaptionMargin = 4;  // on either side of the caption
 constexpr int PngScale = 2;
 
-// Where the chart maps β and θ, in the figure's coordinates.
+// Where the chart's coordinates (x is β, y is −θ) lie in the figure's.
 struct ChartMap {
     QSizeF area;
-    qreal X(qreal beta) const { return (beta + 10) * area.width() / 110; }
-    qreal Y(qreal teta) const { return (35 - teta) * area.height() / 40; }
+    qreal X(qreal x) const { return (x + 10) * area.width() / 110; }
+    qreal Y(qreal y) const { return (y + 35) * area.height() / 40; }
 };
 
-// The caption in lines as wide as the figure, broken between words; a word too wide for a line
-// of its own is shortened with "…".
+// The caption in lines as wide as the figure, as the chart's figure layout breaks it; a word too
+// wide for a line of its own is shortened with "…".
 QStringList CaptionLines(const QString& caption, const FigureLayout& layout)
 {
     const QFontMetricsF metrics(layout.text);
     const qreal width = layout.chart.width() - 2 * CaptionMargin;
     QStringList lines;
-    QString line;
-    for (const QString& word : caption.split(' ', Qt::SkipEmptyParts)) {
-        const QString longer = line + ' ' + word;
-        if (line.isEmpty())
-            line = word;
-        else if (metrics.horizontalAdvance(longer) <= width)
-            line = longer;
-        else
-            lines << std::exchange(line, word);
-    }
-    if (!line.isEmpty())
-        lines << line;
-    for (QString& each : lines)
-        each = metrics.elidedText(each, Qt::ElideRight, width);
+    for (const std::string& line :
+         ::CaptionLines(caption.toStdString(), width, [&metrics](std::string_view text) {
+             return metrics.horizontalAdvance(QString::fromUtf8(text.data(), text.size()));
+         }))
+        lines << metrics.elidedText(QString::fromStdString(line), Qt::ElideRight, width);
     return lines;
 }
 
@@ -85,21 +78,23 @@ void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout&
     painter.setPen(QPen(Qt::black, 1));
     const QFontMetricsF metrics(layout.text);
     const qreal tick = 3;
-    for (int beta = 0; beta <= 90; beta += 10) {
-        const qreal x = map.X(beta);
-        painter.drawLine(QPointF(x, map.Y(0)), QPointF(x, map.Y(0) + tick));
-        const QString text = QString("%1°").arg(beta);
+    for (const FigureTick& each : FigureTicks()) {
+        const QPointF onAxis(map.X(each.x), map.Y(each.y));
+        const QString text = QString::fromStdString(each.text);
         const qreal width = metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(x - width / 2, map.Y(0) + tick + metrics.ascent() + 1), text);
-    }
-    for (int teta = 5; teta <= 30; teta += 5) {
-        const qreal y = map.Y(teta);
-        painter.drawLine(QPointF(map.X(0) - tick, y), QPointF(map.X(0), y));
-        const QString text = QString("%1°").arg(teta);
-        const qreal width = metrics.horizontalAdvance(text);
-        painter.drawText(
-            QPointF(map.X(0) - tick - 2 - width, y + (metrics.ascent() - metrics.descent()) / 2),
-            text);
+        switch (each.axis) {
+        case FigureTick::Axis::Beta:
+            painter.drawLine(onAxis, onAxis + QPointF(0, tick));
+            painter.drawText(
+                QPointF(onAxis.x() - width / 2, onAxis.y() + tick + metrics.ascent() + 1), text);
+            break;
+        case FigureTick::Axis::Teta:
+            painter.drawLine(onAxis - QPointF(tick, 0), onAxis);
+            painter.drawText(QPointF(onAxis.x() - tick - 2 - width,
+                                     onAxis.y() + (metrics.ascent() - metrics.descent()) / 2),
+                             text);
+            break;
+        }
     }
 
     painter.setFont(layout.letters);
