@@ -4,7 +4,7 @@
 #include "form/ParseNumber.h"
 #include "physics/ArithmeticFault.h"
 #include "reactions/Command1Click.h"
-#include "reactions/OutputSelection.h"
+#include "reactions/RequestSteps.h"
 #include "shell/ShellForm.h"
 
 #include <charconv>
@@ -15,17 +15,9 @@ ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSepara
 {
     ShellForm form(decimalSeparator, chart);
     FormState state;
-    if (request.output) {
-        form.Choose(*request.output);
-        SelectOutput(form, *request.output);
-    }
+    ChooseOutput(form, request.output);
     form.Choose(request.branch);
-    if (request.M1)
-        form.Type(TextBox::Text_M1, *request.M1);
-    if (request.Teta)
-        form.Type(TextBox::Text_Teta, *request.Teta);
-    if (request.Beta)
-        form.Type(TextBox::Text_Beta, *request.Beta);
+    TypeInputs(form, request.M1, request.Teta, request.Beta);
 
     form.ForgetWrites();
     ShellAnswer answer;

@@ -2,7 +2,7 @@
 
 #include "chart/Chart.h"
 #include "reactions/Command1Click.h"
-#include "reactions/OutputSelection.h"
+#include "reactions/RequestSteps.h"
 #include "support/OutcomeKindName.h"
 
 #include <cmath>
@@ -41,23 +41,15 @@ void Run(Log& log, int number, const Request& request)
     form.surface.calls.reserve(512); // a chart and its mark, without growing on the way
     FormState state;
 
-    if (request.output) {
-        form.Choose(*request.output);
-        SelectOutput(form, *request.output);
-    }
+    ChooseOutput(form, request.output);
     const std::size_t selectionEvents = form.events.size();
     const std::size_t selectionCalls = form.surface.calls.size();
 
     if (request.branch)
         form.Choose(*request.branch);
     else
-        form.selected.erase(OptionButton::Option_Weak);
-    if (request.M1)
-        form.Type(TextBox::Text_M1, *request.M1);
-    if (request.Teta)
-        form.Type(TextBox::Text_Teta, *request.Teta);
-    if (request.Beta)
-        form.Type(TextBox::Text_Beta, *request.Beta);
+        form.selected.erase(OptionButton::Option_Weak); // neither branch, as only a test leaves it
+    TypeInputs(form, request.M1, request.Teta, request.Beta);
 
     log.Entry(Header(number, request));
     WriteRecord(log, form, 0, selectionEvents, 0, selectionCalls, "select ");
