@@ -19,6 +19,8 @@ constexpr Row Rows[] = {{"M1", TextBox::Text_M1},      {"θ", TextBox::Text_Teta
 
 // The texts start in this column, two after the longest label.
 constexpr std::size_t TextColumn = 7;
+// The shock's texts, two after "β at θmax".
+constexpr std::size_t ShockTextColumn = 11;
 
 // Characters, not bytes: θ and β take two bytes in UTF-8 and one column on a terminal.
 std::size_t Columns(std::string_view utf8)
@@ -67,6 +69,22 @@ std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer)
     return table;
 }
 
+std::string ShockTable(const ShellAnswer& answer)
+{
+    std::string table;
+    for (ShockValue value : AllShockValues) {
+        const std::string& text = answer.shock.Text(value);
+        if (text.empty())
+            continue;
+        const std::string_view label = ShockValueName(value);
+        table += label;
+        table.append(ShockTextColumn - Columns(label), ' ');
+        table += text;
+        table += '\n';
+    }
+    return table;
+}
+
 int WriteAll(std::FILE* stream, std::string_view text)
 {
     errno = 0;
@@ -96,7 +114,10 @@ int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer,
 {
     // The table first, flushed, then what is said about it: where both streams go to one file,
     // the table comes whole and first.
-    const int lost = WriteAll(out, RequestTable(request, answer));
+    std::string tables = RequestTable(request, answer);
+    if (const std::string shock = ShockTable(answer); !shock.empty())
+        tables += "\n" + shock;
+    const int lost = WriteAll(out, tables);
     std::string said;
     for (const std::string& note : ReadNotes(request, decimalSeparator))
         said += note + '\n';

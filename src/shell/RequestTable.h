@@ -15,6 +15,14 @@
 // "1") and have no row; a box written empty (β of a detached shock) has its label alone.
 std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer);
 
+// The whole shock of the request (ShockDetails), a row for each value that applies, aligned as
+// the table is:
+//     Mn1        1.26714
+//     …
+//     β at θmax  64.669
+// Empty for a request that solved nothing and found no detached shock.
+std::string ShockTable(const ShellAnswer& answer);
+
 // The exit status when the answer, or the figure beside it, could not be written, whatever the
 // request's outcome.
 inline constexpr int WriteFailedStatus = 1;
@@ -27,11 +35,11 @@ int WriteAll(std::FILE* stream, std::string_view text);
 // returns WriteFailedStatus.
 int AnswerLost(std::FILE* errors, int error);
 
-// An answer as the shell shows it: the table on `out`; then on `errors`, one per line, the notes
-// on the texts the request read (ReadNotes, with `decimalSeparator`), since reading comes first,
-// and the messages in the order the window shows them. Returns the exit status (ExitStatus), or
-// WriteFailedStatus when the table, a note or a message could not be written (said on `errors`
-// where it still can be).
+// An answer as the shell shows it: the table on `out`, and after an empty line the shock's; then on
+// `errors`, one per line, the notes on the texts the request read (ReadNotes, with
+// `decimalSeparator`), since reading comes first, and the messages in the order the window shows
+// them. Returns the exit status (ExitStatus), or WriteFailedStatus when the table, a note or a
+// message could not be written (said on `errors` where it still can be).
 int PrintAnswer(const ShellRequest& request, const ShellAnswer& answer,
                 const std::string& decimalSeparator, std::FILE* out, std::FILE* errors);
 

@@ -28,6 +28,7 @@ ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSepara
         answer.written[index] = form.Written(box);
     }
     answer.messages = form.Messages();
+    answer.shock = ShockDetailsOf(answer.outcome, Air, decimalSeparator);
     return answer;
 }
 

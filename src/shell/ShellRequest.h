@@ -2,6 +2,7 @@
 
 #include "calc/RequestOutcome.h"
 #include "form/ControlModel.h"
+#include "reactions/ShockDetails.h"
 
 #include <array>
 #include <optional>
@@ -20,9 +21,10 @@ struct ShellRequest {
 };
 
 // What the window shows after the click: every box's text, which of them the click wrote, and the
-// messages in the order they were shown.
+// messages in the order they were shown; and the whole shock of the request.
 struct ShellAnswer {
     RequestOutcome outcome;
+    ShockDetails shock;
     std::array<std::string, std::size(AllTextBoxes)> texts;
     std::array<bool, std::size(AllTextBoxes)> written{};
     std::vector<std::string> messages;

@@ -174,10 +174,12 @@ TEST(RequestTable, AlignsTheTextsAfterTheLabels)
                                                            "T2/T1  1,17015\n");
 }
 
+// The shock's values were computed apart from the program (see tests/reactions/ShockDetailsTest).
 struct TableCase {
     const char* name;
     ShellRequest request;
     std::string table;
+    std::string shock;
 };
 
 class RequestTables : public testing::TestWithParam<TableCase> {};
@@ -188,29 +190,55 @@ TEST_P(RequestTables, ShowWhatWasTypedAndWhatTheRequestWrote)
     EXPECT_EQ(RequestTable(GetParam().request, answer), GetParam().table);
 }
 
+TEST_P(RequestTables, ShowTheWholeShockOfWhatWasSolvedOrDetached)
+{
+    EXPECT_EQ(ShockTable(Answer(GetParam().request, ".")), GetParam().shock);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Requests, RequestTables,
     testing::Values(
+        TableCase{"beta_solved_has_its_flow_again_in_the_whole_shock",
+                  {Beta, Weak, "2", "10", {}},
+                  "M1     2\nθ      10\nβ      39.3139\nMn1    1.26714\nMn2    0.80319\n"
+                  "M2     1.64052\np2/p1  1.70658\nT2/T1  1.17015\n",
+                  "Mn1        1.26714\nMn2        0.80319\nM2         1.64052\np2/p1      1.70658\n"
+                  "ρ2/ρ1      1.45843\nT2/T1      1.17015\np02/p01    0.98464\nθmax       22.9735\n"
+                  "β at θmax  64.669\nβ sonic    61.4854\nθ sonic    22.706\nbranch     weak\n"
+                  "other β    83.7001\n"},
         TableCase{"theta_solved_has_no_untouched_results",
                   {Teta, Weak, "2", {}, "40"},
-                  "M1     2\nθ      10.6229\nβ      40\n"},
+                  "M1     2\nθ      10.6229\nβ      40\n",
+                  "Mn1        1.28558\nMn2        0.79338\nM2         1.61732\np2/p1      1.76149\n"
+                  "ρ2/ρ1      1.49056\nT2/T1      1.18177\np02/p01    0.98179\nθmax       22.9735\n"
+                  "β at θmax  64.669\nβ sonic    61.4854\nθ sonic    22.706\nbranch     weak\n"
+                  "other β    83.2619\n"},
         TableCase{"mach_solved_has_no_untouched_results",
                   {Mach, Weak, {}, "10", "40"},
-                  "M1     1.9668\nθ      10\nβ      40\n"},
+                  "M1     1.9668\nθ      10\nβ      40\n",
+                  "Mn1        1.26423\nMn2        0.80477\nM2         1.60954\np2/p1      1.698\n"
+                  "ρ2/ρ1      1.45336\nT2/T1      1.16832\np02/p01    0.98507\nθmax       22.3929\n"
+                  "β at θmax  64.6983\nβ sonic    61.431\nθ sonic    22.113\nbranch     weak\n"
+                  "other β    83.4927\n"},
         TableCase{"detached_shows_the_blanked_beta_as_its_label",
                   {Beta, Weak, "2", "30", {}},
-                  "M1     2\nθ      30\nβ\n"},
-        TableCase{"refused_shows_the_typed_inputs_only", {Teta, Weak, {}, {}, "40"}, "β      40\n"},
-        TableCase{"refused_with_nothing_typed_is_empty", {Beta, Weak, {}, {}, {}}, ""},
+                  "M1     2\nθ      30\nβ\n",
+                  "θmax       22.9735\nleast M1   2.5192\n"},
+        TableCase{
+            "refused_shows_the_typed_inputs_only", {Teta, Weak, {}, {}, "40"}, "β      40\n", ""},
+        TableCase{"refused_with_nothing_typed_is_empty", {Beta, Weak, {}, {}, {}}, "", ""},
         TableCase{"no_output_chosen_shows_the_typed_inputs",
                   {{}, Weak, "2", {}, "40"},
-                  "M1     2\nβ      40\n"},
+                  "M1     2\nβ      40\n",
+                  ""},
         TableCase{"a_typed_blank_is_shown_as_typed",
                   {Beta, Weak, " ", "10", {}},
-                  "M1      \nθ      10\n"},
+                  "M1      \nθ      10\n",
+                  ""},
         TableCase{"mach_fault_at_the_mark_keeps_what_was_written",
                   {Mach, Weak, {}, "10", "-3e78"},
-                  "M1     1.6058\nθ      10\nβ      -3e78\n"}),
+                  "M1     1.6058\nθ      10\nβ      -3e78\n",
+                  ""}),
     ParamName);
 
 } // namespace

@@ -70,6 +70,14 @@ private slots:
         const QString c = "C.UTF-8";
         const QString table = "M1     2\nθ      10\nβ      39.3139\nMn1    1.26714\n"
                               "Mn2    0.80319\nM2     1.64052\np2/p1  1.70658\nT2/T1  1.17015\n";
+        // The whole shock after the table, its values computed apart from the program (see
+        // tests/reactions/ShockDetailsTest).
+        const QString shock =
+            "\nMn1        1.26714\nMn2        0.80319\nM2         1.64052\np2/p1      1.70658\n"
+            "ρ2/ρ1      1.45843\nT2/T1      1.17015\np02/p01    0.98464\nθmax       22.9735\n"
+            "β at θmax  64.669\nβ sonic    61.4854\nθ sonic    22.706\nbranch     weak\n"
+            "other β    83.7001\n";
+        const QString detachedShock = "\nθmax       22.9735\nleast M1   2.5192\n";
 
         // What every program answers.
         QTest::newRow("help") << QStringList{"--help"} << c << QByteArray() << 0
@@ -163,21 +171,32 @@ private slots:
         // One request: the table on stdout, the messages on stderr, the outcome in the status.
         QTest::newRow("beta_weak_solved")
             << QStringList{"--output", "beta", "--m1", "2", "--theta", "10"} << c << QByteArray()
-            << 0 << table << "";
+            << 0 << table + shock << "";
         QTest::newRow("beta_strong_solved")
             << QStringList{"--output", "beta", "--strong", "--m1", "2", "--theta", "10"} << c
             << QByteArray() << 0 << "…β      83.7001\n"
             << "";
         QTest::newRow("theta_solved")
             << QStringList{"--output", "theta", "--m1", "2", "--beta", "40"} << c << QByteArray()
-            << 0 << "M1     2\nθ      10.6229\nβ      40\n"
+            << 0
+            << "M1     2\nθ      10.6229\nβ      40\n\n"
+               "Mn1        1.28558\nMn2        0.79338\nM2         1.61732\np2/p1      1.76149\n"
+               "ρ2/ρ1      1.49056\nT2/T1      1.18177\np02/p01    0.98179\nθmax       22.9735\n"
+               "β at θmax  64.669\nβ sonic    61.4854\nθ sonic    22.706\nbranch     weak\n"
+               "other β    83.2619\n"
             << "";
         QTest::newRow("m1_solved")
             << QStringList{"--output", "m1", "--theta", "10", "--beta", "40"} << c << QByteArray()
-            << 0 << "M1     1.9668\nθ      10\nβ      40\n"
+            << 0
+            << "M1     1.9668\nθ      10\nβ      40\n\n"
+               "Mn1        1.26423\nMn2        0.80477\nM2         1.60954\np2/p1      1.698\n"
+               "ρ2/ρ1      1.45336\nT2/T1      1.16832\np02/p01    0.98507\nθmax       22.3929\n"
+               "β at θmax  64.6983\nβ sonic    61.431\nθ sonic    22.113\nbranch     weak\n"
+               "other β    83.4927\n"
             << "";
         QTest::newRow("detached") << QStringList{"--output", "beta", "--m1", "2", "--theta", "30"}
-                                  << c << QByteArray() << 4 << "M1     2\nθ      30\nβ\n"
+                                  << c << QByteArray() << 4
+                                  << "M1     2\nθ      30\nβ\n" + detachedShock
                                   << "Teta > TetaMax\n";
         QTest::newRow("refused") << QStringList{"--output", "theta", "--beta", "40"} << c
                                  << QByteArray() << 3 << "β      40\n"
@@ -195,7 +214,7 @@ private slots:
             << "M1 \"2,5\" read as 2\n";
         QTest::newRow("notes_once_per_field_before_the_messages")
             << QStringList{"--output", "beta", "--m1", "2x", "--theta", "30°"} << c << QByteArray()
-            << 4 << "M1     2x\nθ      30°\nβ\n"
+            << 4 << "M1     2x\nθ      30°\nβ\n" + detachedShock
             << "M1 \"2x\" read as 2\nTeta \"30°\" read as 30\nTeta > TetaMax\n";
         QTest::newRow("notes_in_the_locale_separator")
             << QStringList{"--output", "theta", "--m1", "2,5x", "--beta", "40"} << "de_DE.UTF-8"
@@ -205,7 +224,11 @@ private slots:
             << QStringList{"--output", "beta", "--m1", "2,5", "--theta", "10"} << "de_DE.UTF-8"
             << QByteArray() << 0
             << "M1     2,5\nθ      10\nβ      31,8506\nMn1    1,31927\nMn2    0,77636\n"
-               "M2     2,08593\np2/p1  1,86387\nT2/T1  1,20307\n"
+               "M2     2,08593\np2/p1  1,86387\nT2/T1  1,20307\n\n"
+               "Mn1        1,31927\nMn2        0,77636\nM2         2,08593\np2/p1      1,86387\n"
+               "ρ2/ρ1      1,54927\nT2/T1      1,20307\np02/p01    0,97589\nθmax       29,7974\n"
+               "β at θmax  64,7822\nβ sonic    62,6475\nθ sonic    29,6676\nbranch     weak\n"
+               "other β    85,5761\n"
             << "";
 
         // Many requests: CSV in, CSV out, "." whatever the locale.
@@ -310,7 +333,8 @@ private slots:
         const Run run = Start({"--output", "beta", "--m1", "2,5x", "--theta", "30"}, "C.UTF-8", {},
                               {}, QProcess::MergedChannels);
         QCOMPARE(run.status, 4);
-        QCOMPARE(run.out, "M1     2,5x\nθ      30\nβ\nM1 \"2,5x\" read as 2\nTeta > TetaMax\n");
+        QCOMPARE(run.out, "M1     2,5x\nθ      30\nβ\n\nθmax       22.9735\nleast M1   2.5192\n"
+                          "M1 \"2,5x\" read as 2\nTeta > TetaMax\n");
     }
 
     void AnswersThatCannotBeWrittenSaySo()
