@@ -24,6 +24,36 @@ constexpr std::array<std::string_view, RequestFields> ColumnNames = {"output", "
                                                                      "branch"};
 constexpr std::array<std::string_view, 7> ResultNames = {"Mn1",  "Mn2",     "M2",      "p2p1",
                                                          "T2T1", "outcome", "messages"};
+// The whole shock's columns after the results, in the order of AllShockValues.
+constexpr std::array<std::string_view, std::size(AllShockValues)> ShockNames = {
+    "shock_Mn1",   "shock_Mn2",    "shock_M2",          "shock_p2p1",        "shock_rho2rho1",
+    "shock_T2T1",  "shock_p02p01", "theta_max",         "beta_at_theta_max", "beta_sonic",
+    "theta_sonic", "beta_branch",  "beta_other_branch", "m1_least_attached"};
+constexpr std::size_t AnswerFields = RequestFields + ResultNames.size() + ShockNames.size();
+
+// The fields of one answer, as they are put together.
+class AnswerRecord {
+public:
+    void Add(std::string_view field) { m_fields[m_size++] = field; }
+    void AddShock(const ShockDetails& shock)
+    {
+        for (const std::string& text : shock.texts)
+            Add(text);
+    }
+    void AddEmpty(std::size_t count)
+    {
+        for (std::size_t i = 0; i < count; ++i)
+            Add({});
+    }
+    void AppendTo(std::string& out, char separator) const
+    {
+        AppendCsvRecord(out, std::span<const std::string_view>(m_fields.data(), m_size), separator);
+    }
+
+private:
+    std::array<std::string_view, AnswerFields> m_fields{};
+    std::size_t m_size = 0;
+};
 
 // A name without the blanks around it.
 std::string_view Trimmed(std::string_view text)
@@ -175,10 +205,15 @@ void Batch::Row(const CsvRecord& record)
         const auto field = [&](std::size_t i) {
             return whole ? std::string_view(fields[i]) : "";
         };
-        AppendCsvRecord(m_out,
-                        {field(0), field(1), field(2), field(3), field(4), "", "", "", "", "",
-                         "refused", Lines(record) + ": " + why},
-                        separator);
+        const std::string message = Lines(record) + ": " + why;
+        AnswerRecord answer;
+        for (std::size_t i = 0; i < RequestFields; ++i)
+            answer.Add(field(i));
+        answer.AddEmpty(5); // the results, none of them written
+        answer.Add("refused");
+        answer.Add(message);
+        answer.AddEmpty(ShockNames.size());
+        answer.AppendTo(m_out, separator);
     };
     if (record.unclosedQuoteLine != 0) {
         refuse("a quote opened on line " + std::to_string(record.unclosedQuoteLine) +
@@ -224,12 +259,17 @@ void Batch::Row(const CsvRecord& record)
     const auto result = [&answer](TextBox box) {
         return answer.Written(box) ? std::string_view(answer.Text(box)) : std::string_view();
     };
-    AppendCsvRecord(m_out,
-                    {echo[0], echo[1], echo[2], echo[3], echo[4], result(TextBox::Text_Mn1),
-                     result(TextBox::Text_Mn2), result(TextBox::Text_M2),
-                     result(TextBox::Text_p2p1), result(TextBox::Text_T2T1),
-                     OutcomeName(answer.outcome.kind), Joined(answer.messages)},
-                    separator);
+    const std::string messages = Joined(answer.messages);
+    AnswerRecord fieldsOut;
+    for (std::string_view field : echo)
+        fieldsOut.Add(field);
+    for (TextBox box : {TextBox::Text_Mn1, TextBox::Text_Mn2, TextBox::Text_M2, TextBox::Text_p2p1,
+                        TextBox::Text_T2T1})
+        fieldsOut.Add(result(box));
+    fieldsOut.Add(OutcomeName(answer.outcome.kind));
+    fieldsOut.Add(messages);
+    fieldsOut.AddShock(answer.shock);
+    fieldsOut.AppendTo(m_out, separator);
 }
 
 // The header names each of the request's columns once, in any order.
@@ -259,11 +299,14 @@ void Batch::Header(const CsvRecord& record)
         return;
     }
     m_headerRead = true;
-    AppendCsvRecord(m_out,
-                    {Trimmed(fields[0]), Trimmed(fields[1]), Trimmed(fields[2]), Trimmed(fields[3]),
-                     Trimmed(fields[4]), ResultNames[0], ResultNames[1], ResultNames[2],
-                     ResultNames[3], ResultNames[4], ResultNames[5], ResultNames[6]},
-                    separator);
+    AnswerRecord names;
+    for (const std::string& field : fields)
+        names.Add(Trimmed(field));
+    for (std::string_view name : ResultNames)
+        names.Add(name);
+    for (std::string_view name : ShockNames)
+        names.Add(name);
+    names.AppendTo(m_out, separator);
 }
 
 int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)

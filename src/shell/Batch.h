@@ -12,15 +12,18 @@
 // Many requests at once: a CSV with the header
 //     output,M1,Teta,Beta,branch
 // is read, and each row is answered as a fresh window answers one click, in a CSV with the header
-//     output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages
+//     output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages,shock_Mn1,shock_Mn2,
+//     shock_M2,shock_p2p1,shock_rho2rho1,shock_T2T1,shock_p02p01,theta_max,beta_at_theta_max,
+//     beta_sonic,theta_sonic,beta_branch,beta_other_branch,m1_least_attached
 // `output` is M1, Teta, Beta or empty for none chosen; `branch` weak or strong; M1, Teta and Beta
 // are the texts typed into the boxes, an empty field leaving its box as it was and the output's
 // own field ignored. The header's names, the outputs and the branches are read whatever their
 // case and the blanks around them, and the header may give the five columns in any order: the
 // answer has them in that order, under the header's names, before the results. The answer gives
 // the three boxes as shown after the click, the result boxes the click wrote (empty where it
-// wrote none), the outcome (solved, refused, detached, failed or no-output) and every message in
-// order, one per line. A record that cannot be a request is refused with a message that names its
+// wrote none), the outcome (solved, refused, detached, failed or no-output), every message in
+// order, one per line, and the whole shock of the request (ShockDetails), empty where a value
+// does not apply. A record that cannot be a request is refused with a message that names its
 // line, or its first and last line, and the records after it are answered. Numbers are written
 // with ".", whatever the locale, so that the file reads the same everywhere; a header separated
 // by ";", as a spreadsheet with decimal commas writes it, makes the whole file ";"-separated, read

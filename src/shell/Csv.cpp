@@ -27,8 +27,7 @@ std::string_view WithoutByteOrderMark(std::string_view input)
 
 } // namespace
 
-void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields,
-                     char separator)
+void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields, char separator)
 {
     const auto needsQuotes = [separator](char c) {
         return c == separator || c == '"' || c == '\r' || c == '\n';

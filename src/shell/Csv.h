@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,14 @@
 // holding the separator, a quote, a CR or an LF is quoted, with its quotes doubled; the record
 // ends with an LF, the line end of the programs it is piped to (an LF inside a quoted field stays
 // part of the field).
-void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields,
+void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields,
                      char separator = ',');
+inline void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields,
+                            char separator = ',')
+{
+    AppendCsvRecord(out, std::span<const std::string_view>(fields.begin(), fields.size()),
+                    separator);
+}
 
 struct csv_parser;
 

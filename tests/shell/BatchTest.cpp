@@ -21,8 +21,21 @@
 namespace {
 
 const std::string Header = "output,M1,Teta,Beta,branch\n";
+// The whole shock's columns of the rows that solve these requests, computed apart from the
+// program (see tests/reactions/ShockDetailsTest).
+const std::string ShockBetaWeakM2Theta10 = "1.26714,0.80319,1.64052,1.70658,1.45843,1.17015,"
+                                           "0.98464,22.9735,64.669,61.4854,22.706,weak,83.7001,";
+const std::string ShockBetaStrongM2Theta10 =
+    "1.98792,0.57943,0.6037,4.44381,2.64873,1.67771,"
+    "0.72652,22.9735,64.669,61.4854,22.706,strong,39.3139,";
+const std::string ShockThetaM2Beta40 = "1.28558,0.79338,1.61732,1.76149,1.49056,1.18177,"
+                                       "0.98179,22.9735,64.669,61.4854,22.706,weak,83.2619,";
+const std::string ShockBetaWeakM25Theta10 = "1.31927,0.77636,2.08593,1.86387,1.54927,1.20307,"
+                                            "0.97589,29.7974,64.7822,62.6475,29.6676,weak,85.5761,";
 const std::string AnswerHeader =
-    "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n";
+    "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages,shock_Mn1,shock_Mn2,"
+    "shock_M2,shock_p2p1,shock_rho2rho1,shock_T2T1,shock_p02p01,theta_max,beta_at_theta_max,"
+    "beta_sonic,theta_sonic,beta_branch,beta_other_branch,m1_least_attached\n";
 
 struct BatchCase {
     const char* name;
@@ -87,33 +100,47 @@ INSTANTIATE_TEST_SUITE_P(
                            "M1,1.5,,40,weak\n",
                   0,
                   AnswerHeader +
-                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-                      "Beta,2,10,83.7001,strong,1.98792,0.57943,0.6037,4.44381,1.67771,solved,\n"
-                      "Teta,2,10.6229,40,weak,,,,,,solved,\n"
-                      "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow\n"
-                      "Beta,2,30,,weak,,,,,,detached,Teta > TetaMax\n"
-                      ",2,10,40,strong,,,,,,no-output,Choose an output option\n"
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                      ShockBetaWeakM2Theta10 +
+                      "\n"
+                      "Beta,2,10,83.7001,strong,1.98792,0.57943,0.6037,4.44381,1.67771,solved,," +
+                      ShockBetaStrongM2Theta10 +
+                      "\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow,,,,,,,,,,,,,,\n"
+                      "Beta,2,30,,weak,,,,,,detached,Teta > TetaMax,,,,,,,,22.9735,,,,,,2.5192\n"
+                      ",2,10,40,strong,,,,,,no-output,Choose an output option,,,,,,,,,,,,,,\n"
                       "M1, , ,40,weak,,,,,,refused,Teta must be greater then 0 and less then 90 "
-                      "degrees\n",
+                      "degrees,,,,,,,,,,,,,,\n",
                   "", "7 records read, 7 requests answered"},
         BatchCase{"numbers_with_a_point_a_comma_read_as_its_leading_number",
                   Header + "Beta,\"2,5\",10,,weak\nBeta,2.5,10,,weak\n", 0,
                   AnswerHeader +
                       "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,"
-                      "solved,\n"
-                      "Beta,2.5,10,31.8506,weak,1.31927,0.77636,2.08593,1.86387,1.20307,solved,\n",
+                      "solved,," +
+                      ShockBetaWeakM2Theta10 +
+                      "\n"
+                      "Beta,2.5,10,31.8506,weak,1.31927,0.77636,2.08593,1.86387,1.20307,solved,," +
+                      ShockBetaWeakM25Theta10 + "\n",
                   "", "2 records read, 2 requests answered", "line 2: M1 \"2,5\" read as 2\n"},
         BatchCase{"notes_for_each_text_read_short_of_its_end_in_box_order",
                   Header + "Beta,2,10,,weak\nTeta,\"2,5\",,40 deg,weak\n", 0,
                   AnswerHeader +
-                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-                      "Teta,\"2,5\",10.6229,40 deg,weak,,,,,,solved,\n",
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                      ShockBetaWeakM2Theta10 +
+                      "\n"
+                      "Teta,\"2,5\",10.6229,40 deg,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 + "\n",
                   "", "2 records read, 2 requests answered",
                   "line 3: M1 \"2,5\" read as 2\nline 3: Beta \"40 deg\" read as 40\n"},
         BatchCase{"typed_blanks_and_quoted_line_feed_are_the_box_text",
                   Header + "Beta, 2 ,\"1\n0\",,weak\n", 0,
-                  AnswerHeader + "Beta, 2 ,\"1\n0\",39.3139,weak,1.26714,0.80319,1.64052,1.70658,"
-                                 "1.17015,solved,\n",
+                  AnswerHeader +
+                      "Beta, 2 ,\"1\n0\",39.3139,weak,1.26714,0.80319,1.64052,1.70658,"
+                      "1.17015,solved,," +
+                      ShockBetaWeakM2Theta10 + "\n",
                   "", "1 record read, 1 request answered; lines 2\u20133 were one record"},
         BatchCase{"malformed_rows_name_their_line_and_the_next_is_answered",
                   Header + "Beta,2,10\n"
@@ -124,14 +151,15 @@ INSTANTIATE_TEST_SUITE_P(
                            "Teta,2,,40,weak\n",
                   0,
                   AnswerHeader +
-                      ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
+                      ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\",,,,,,,,,,,,,,\n"
                       "Theta,2,10,,weak,,,,,,refused,\"line 4: unknown output \"\"Theta\"\", "
-                      "expected M1, Teta, Beta or nothing\"\n"
+                      "expected M1, Teta, Beta or nothing\",,,,,,,,,,,,,,\n"
                       "Beta,2,10,,\"we\nak\",,,,,,refused,\"lines 5\u20136: unknown branch "
                       "\"\"we\nak\"\", "
-                      "expected weak or strong\"\n"
-                      ",,,,,,,,,,refused,\"line 7: 6 fields, expected 5\"\n"
-                      "Teta,2,10.6229,40,weak,,,,,,solved,\n",
+                      "expected weak or strong\",,,,,,,,,,,,,,\n"
+                      ",,,,,,,,,,refused,\"line 7: 6 fields, expected 5\",,,,,,,,,,,,,,\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 + "\n",
                   "", "5 records read, 1 request answered; lines 5\u20136 were one record"},
         BatchCase{"stray_quote_record_names_its_first_and_last_line",
                   Header + "Beta,2,10,,weak\n"
@@ -142,10 +170,15 @@ INSTANTIATE_TEST_SUITE_P(
                            "Beta,2,10,,weak\n",
                   0,
                   AnswerHeader +
-                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-                      ",,,,,,,,,,refused,\"lines 3\u20135: 4 fields, expected 5\"\n"
-                      "Teta,2,10.6229,40,weak,,,,,,solved,\n"
-                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n",
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                      ShockBetaWeakM2Theta10 +
+                      "\n"
+                      ",,,,,,,,,,refused,\"lines 3\u20135: 4 fields, expected 5\",,,,,,,,,,,,,,\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                      ShockBetaWeakM2Theta10 + "\n",
                   "", "4 records read, 3 requests answered; lines 3\u20135 were one record"},
         BatchCase{"unclosed_quote_is_said",
                   Header + "Beta,2,10,,weak\n"
@@ -154,29 +187,41 @@ INSTANTIATE_TEST_SUITE_P(
                            "Teta,2,,40,weak\n",
                   0,
                   AnswerHeader +
-                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-                      "Teta,2,10.6229,40,weak,,,,,,solved,\n"
+                      "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                      ShockBetaWeakM2Theta10 +
+                      "\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
                       ",,,,,,,,,,refused,lines 4\u20135: a quote opened on line 4 was never "
-                      "closed\n",
+                      "closed,,,,,,,,,,,,,,\n",
                   "", "3 records read, 2 requests answered; lines 4\u20135 were one record"},
         BatchCase{"bare_cr_ends_a_line_and_crlf_one",
                   Header + "Beta,2,10\r,,weak\r\nTeta,2,,40,weak\r\rBeta,2\n", 0,
-                  AnswerHeader + ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\"\n"
-                                 ",,,,,,,,,,refused,\"line 3: 3 fields, expected 5\"\n"
-                                 "Teta,2,10.6229,40,weak,,,,,,solved,\n"
-                                 ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n",
+                  AnswerHeader +
+                      ",,,,,,,,,,refused,\"line 2: 3 fields, expected 5\",,,,,,,,,,,,,,\n"
+                      ",,,,,,,,,,refused,\"line 3: 3 fields, expected 5\",,,,,,,,,,,,,,\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\",,,,,,,,,,,,,,\n",
                   "", "4 records read, 1 request answered"},
         BatchCase{"blank_lines_skipped_and_counted", "\n\r\n" + Header + "\r\n\rBeta,2\n\n", 0,
-                  AnswerHeader + ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\"\n", "",
-                  "1 record read, 0 requests answered"},
+                  AnswerHeader +
+                      ",,,,,,,,,,refused,\"line 6: 2 fields, expected 5\",,,,,,,,,,,,,,\n",
+                  "", "1 record read, 0 requests answered"},
         BatchCase{"last_line_without_line_end", Header + "Teta,2,,40,weak", 0,
-                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", "",
-                  "1 record read, 1 request answered"},
+                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,," + ShockThetaM2Beta40 + "\n",
+                  "", "1 record read, 1 request answered"},
         BatchCase{"summary_names_two_records_of_several_lines",
                   Header + "Teta,\"2\n\",,40,weak\nTeta,2,,40,weak\nTeta,\"2\n\",,40,weak\n", 0,
-                  AnswerHeader + "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
-                                 "Teta,2,10.6229,40,weak,,,,,,solved,\n"
-                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n",
+                  AnswerHeader + "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," + ShockThetaM2Beta40 +
+                      "\n"
+                      "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 + "\n",
                   "",
                   "3 records read, 3 requests answered; lines 2\u20133 and 5\u20136 were one "
                   "record each"},
@@ -184,32 +229,58 @@ INSTANTIATE_TEST_SUITE_P(
                   Header + "Teta,\"2\n\",,40,weak\nTeta,\"2\n\",,40,weak\nTeta,\"2\n\",,40,weak\n"
                            "Teta,\"2\n\",,40,weak\nTeta,\"2\n\",,40,weak\n",
                   0,
-                  AnswerHeader + "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
-                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
-                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
-                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n"
-                                 "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,\n",
+                  AnswerHeader + "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," + ShockThetaM2Beta40 +
+                      "\n"
+                      "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 +
+                      "\n"
+                      "Teta,\"2\n\",10.6229,40,weak,,,,,,solved,," +
+                      ShockThetaM2Beta40 + "\n",
                   "",
                   "5 records read, 5 requests answered; lines 2\u20133, 4\u20135, 6\u20137 and 2 "
                   "more were one record each"},
-        BatchCase{"names_outputs_and_branches_in_any_case_with_blanks_columns_in_any_order",
-                  " Branch , beta,M1 ,OUTPUT,\tteta\nWeak,,2,BETA,10\n weak,40,2, teta ,\n", 0,
-                  "Branch,beta,M1,OUTPUT,teta,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n"
-                  "Weak,39.3139,2,BETA,10,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-                  " weak,40,2, teta ,10.6229,,,,,,solved,\n",
-                  "", "2 records read, 2 requests answered"},
-        BatchCase{"semicolon_header_reads_and_writes_decimal_commas",
-                  "\xEF\xBB\xBFoutput;M1;Teta;Beta;branch\r\nBeta;2,5;10;;weak\r\n"
-                  "Beta;2.5;10;;weak\r\nBeta;2;30;;weak\r\nBeta;\"2;5\";10\r\n"
-                  "Teta;2.5x;;40;weak\r\n",
-                  0,
-                  "output;M1;Teta;Beta;branch;Mn1;Mn2;M2;p2p1;T2T1;outcome;messages\n"
-                  "Beta;2,5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;\n"
-                  "Beta;2.5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;\n"
-                  "Beta;2;30;;weak;;;;;;detached;Teta > TetaMax\n"
-                  ";;;;;;;;;;refused;line 5: 3 fields, expected 5\n"
-                  "Teta;2.5x;17,6755;40;weak;;;;;;solved;\n",
-                  "", "5 records read, 4 requests answered", "line 6: M1 \"2.5x\" read as 2,5\n"},
+        BatchCase{
+            "names_outputs_and_branches_in_any_case_with_blanks_columns_in_any_order",
+            " Branch , beta,M1 ,OUTPUT,\tteta\nWeak,,2,BETA,10\n weak,40,2, teta ,\n", 0,
+            "Branch,beta,M1,OUTPUT,teta,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages,shock_Mn1,shock_Mn2,"
+            "shock_M2,shock_p2p1,shock_rho2rho1,shock_T2T1,shock_p02p01,theta_max,"
+            "beta_at_theta_max,beta_sonic,theta_sonic,beta_branch,beta_other_branch,"
+            "m1_least_attached\n"
+            "Weak,39.3139,2,BETA,10,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                ShockBetaWeakM2Theta10 +
+                "\n"
+                " weak,40,2, teta "
+                ",10.6229,,,,,,solved,," +
+                ShockThetaM2Beta40 + "\n",
+            "", "2 records read, 2 requests answered"},
+        BatchCase{
+            "semicolon_header_reads_and_writes_decimal_commas",
+            "\xEF\xBB\xBFoutput;M1;Teta;Beta;branch\r\nBeta;2,5;10;;weak\r\n"
+            "Beta;2.5;10;;weak\r\nBeta;2;30;;weak\r\nBeta;\"2;5\";10\r\n"
+            "Teta;2.5x;;40;weak\r\n",
+            0,
+            "output;M1;Teta;Beta;branch;Mn1;Mn2;M2;p2p1;T2T1;outcome;messages;shock_Mn1;shock_Mn2;"
+            "shock_M2;shock_p2p1;shock_rho2rho1;shock_T2T1;shock_p02p01;theta_max;"
+            "beta_at_theta_max;beta_sonic;theta_sonic;beta_branch;beta_other_branch;"
+            "m1_least_attached\n"
+            "Beta;2,5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;;"
+            "1,31927;0,77636;2,08593;1,86387;1,54927;1,20307;0,97589;"
+            "29,7974;64,7822;62,6475;29,6676;weak;85,5761;\n"
+            "Beta;2.5;10;31,8506;weak;1,31927;0,77636;2,08593;1,86387;1,20307;solved;;"
+            "1,31927;0,77636;2,08593;1,86387;1,54927;1,20307;0,97589;"
+            "29,7974;64,7822;62,6475;29,6676;weak;85,5761;\n"
+            "Beta;2;30;;weak;;;;;;detached;Teta > TetaMax;;;;;;;;22,9735;;;;;;2,5192\n"
+            ";;;;;;;;;;refused;line 5: 3 fields, expected 5;;;;;;;;;;;;;;\n"
+            "Teta;2.5x;17,6755;40;weak;;;;;;solved;;"
+            "1,60697;0,66635;1,75424;2,84607;2,04344;1,39278;0,89259;"
+            "29,7974;64,7822;62,6475;29,6676;weak;81,5483;\n",
+            "", "5 records read, 4 requests answered", "line 6: M1 \"2.5x\" read as 2,5\n"},
         BatchCase{"comma_first_on_the_header_line_chooses_comma", "output,M1,Teta,Beta,branch;x\n",
                   2, "",
                   "line 1: the header is \"output,M1,Teta,Beta,branch;x\", expected "
@@ -225,8 +296,8 @@ INSTANTIATE_TEST_SUITE_P(
                   ""},
         BatchCase{"crlf_and_byte_order_mark",
                   "\xEF\xBB\xBFoutput,M1,Teta,Beta,branch\r\nTeta,2,,40,weak\r\n", 0,
-                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,\n", "",
-                  "1 record read, 1 request answered"},
+                  AnswerHeader + "Teta,2,10.6229,40,weak,,,,,,solved,," + ShockThetaM2Beta40 + "\n",
+                  "", "1 record read, 1 request answered"},
         BatchCase{"header_alone", Header, 0, AnswerHeader, "",
                   "0 records read, 0 requests answered"},
         BatchCase{"no_input", "", 2, "",
@@ -397,8 +468,11 @@ TEST(BatchFromAPipe, AnswersEachLineAsItComes)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(received,
               AnswerHeader +
-                  "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-                  "Teta,2,10.6229,40,weak,,,,,,solved,\n");
+                  "Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                  ShockBetaWeakM2Theta10 +
+                  "\n"
+                  "Teta,2,10.6229,40,weak,,,,,,solved,," +
+                  ShockThetaM2Beta40 + "\n");
     EXPECT_EQ(Contents(errors.get()),
               "oblique-shock-calculator: 2 records read, 2 requests answered\n");
 }

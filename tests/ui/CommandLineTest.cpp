@@ -237,11 +237,16 @@ private slots:
             << QByteArray("output,M1,Teta,Beta,branch\r\nBeta,\"2,5\",10,,weak\r\nBeta,2.5,30,,"
                           "strong\r\nM1,,10,-3e78,weak\r\nTeta\r\n")
             << 0
-            << "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages\n"
-               "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,\n"
-               "Beta,2.5,30,,strong,,,,,,detached,Teta > TetaMax\n"
-               "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow\n"
-               ",,,,,,,,,,refused,\"line 5: 1 field, expected 5\"\n"
+            << "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages,shock_Mn1,"
+               "shock_Mn2,shock_M2,shock_p2p1,shock_rho2rho1,shock_T2T1,shock_p02p01,theta_max,"
+               "beta_at_theta_max,beta_sonic,theta_sonic,beta_branch,beta_other_branch,"
+               "m1_least_attached\n"
+               "Beta,\"2,5\",10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,,"
+               "1.26714,0.80319,1.64052,1.70658,1.45843,1.17015,0.98464,"
+               "22.9735,64.669,61.4854,22.706,weak,83.7001,\n"
+               "Beta,2.5,30,,strong,,,,,,detached,Teta > TetaMax,,,,,,,,29.7974,,,,,,2.5192\n"
+               "M1,1.6058,10,-3e78,weak,,,,,,failed,Arithmetic overflow,,,,,,,,,,,,,,\n"
+               ",,,,,,,,,,refused,\"line 5: 1 field, expected 5\",,,,,,,,,,,,,,\n"
             << "line 2: M1 \"2,5\" read as 2\n"
                "oblique-shock-calculator: 4 records read, 3 requests answered\n";
         QTest::newRow("batch_bad_header")
