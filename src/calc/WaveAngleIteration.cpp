@@ -45,7 +45,7 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
     double betaNew = BetaR / state.DegToRad;
     for (int k = 1; k <= MaxSteps; ++k) {
         const double betaOld = betaNew;
-        BetaR = NewtonStep(M1, BetaR, t, state.Gamma);
+        BetaR = NewtonStep(M1, BetaR, t, state.gas);
         betaNew = BetaR / state.DegToRad;
 
         if (betaNew < lowerBound || betaNew > 90.0) {
@@ -60,7 +60,7 @@ void Beta_için_iterasyon(ControlModel& form, FormState& state, double M1, doubl
                 return;
             }
             ShowRounded(form, TextBox::Text_Beta, betaNew, 4);
-            Şok_Gerisi_Akım_Özellikleri(form, M1, BetaR, TetaR);
+            Şok_Gerisi_Akım_Özellikleri(form, M1, BetaR, TetaR, state.gas);
             return;
         }
     }

@@ -47,7 +47,8 @@ struct CurvePoints {
                     // The last sample is the normal shock, exactly at 90°.
                     const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
                     const float x = Narrow(beta / state.DegToRad);
-                    points.push_back({x, Narrow(-Deflection(M, beta, 1.4) / state.DegToRad)});
+                    points.push_back(
+                        {x, Narrow(-Deflection(M, beta, state.gas.gamma) / state.DegToRad)});
                 }
             }
         } catch (const ArithmeticFault&) {
@@ -61,7 +62,8 @@ const CurvePoints& PointsFor(const FormState& state, std::optional<CurvePoints>&
 {
     static const FormState initial;
     static const CurvePoints initialPoints(initial);
-    if (state.Pi == initial.Pi && state.DegToRad == initial.DegToRad)
+    if (state.Pi == initial.Pi && state.DegToRad == initial.DegToRad &&
+        state.gas.gamma == initial.gas.gamma)
         return initialPoints;
     return other.emplace(state);
 }

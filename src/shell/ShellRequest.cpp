@@ -15,6 +15,7 @@ ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSepara
 {
     ShellForm form(decimalSeparator, chart);
     FormState state;
+    UseGas(state, request.gas);
     ChooseOutput(form, request.output);
     form.Choose(request.branch);
     TypeInputs(form, request.M1, request.Teta, request.Beta);
@@ -28,7 +29,7 @@ ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSepara
         answer.written[index] = form.Written(box);
     }
     answer.messages = form.Messages();
-    answer.shock = ShockDetailsOf(answer.outcome, Air, decimalSeparator);
+    answer.shock = ShockDetailsOf(answer.outcome, request.gas, decimalSeparator);
     return answer;
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/RequestOutcome.h"
 #include "form/ControlModel.h"
+#include "physics/PerfectGas.h"
 #include "reactions/ShockDetails.h"
 
 #include <array>
@@ -11,13 +12,14 @@
 
 // One request as a user makes it in a fresh window: the output chosen (none: no output option
 // clicked), the branch and the texts typed into the input boxes (none: the box is left as the
-// output choice blanked it).
+// output choice blanked it); and the gas, which the window has as Air and the shell may change.
 struct ShellRequest {
     std::optional<OptionButton> output;
     OptionButton branch = OptionButton::Option_Weak;
     std::optional<std::string> M1;
     std::optional<std::string> Teta;
     std::optional<std::string> Beta;
+    PerfectGas gas = Air;
 };
 
 // What the window shows after the click: every box's text, which of them the click wrote, and the

@@ -19,7 +19,11 @@ struct Drawn {
     RecordingForm form;
     FormState state;
 
-    explicit Drawn(double M1) { grafik(form, state, M1); }
+    explicit Drawn(double M1, const PerfectGas& gas = Air)
+    {
+        UseGas(state, gas);
+        grafik(form, state, M1);
+    }
 
     // The SetPoint and the 21 samples of the curve for M = k / 10; none where the record is
     // short of the whole chart, so that a test fails on its count instead of reading past it.
@@ -113,6 +117,29 @@ TEST(Grafik, SamplesFollowTheThetaBetaMachRelation)
         EXPECT_EQ(highest - curve.begin() - 1, p.i) << "M = " << p.k / 10.0;
         EXPECT_NEAR(highest->args[0], p.beta, 5e-5);
         EXPECT_NEAR(highest->args[1], -p.teta, 5e-5);
+    }
+}
+
+// Another gas draws the curves of its own relation: θ(β) for γ = 13/10 and 5/3 at M = 2 (β = 39°,
+// 66°, 84°) and at M = 3 at its 13th sample (β = 65.3149°), computed apart from the program with
+// python3-mpmath from tan θ = 2 cot β (M² sin²β − 1) / (M² (γ + cos 2β) + 2).
+TEST(Grafik, AnotherGasDrawsItsOwnCurves)
+{
+    struct Case {
+        double gamma;
+        double mach2[3];
+        double mach3;
+    };
+    for (const Case& c : {Case{1.3, {10.183932, 24.716252, 10.704641}, 37.017043},
+                          Case{5.0 / 3.0, {8.6372157, 19.167006, 7.4473033}, 27.952505}}) {
+        const Drawn drawn(2.0, PerfectGasOf(c.gamma));
+        ASSERT_EQ(drawn.form.surface.calls.size(), ChartCalls);
+        const auto mach2 = drawn.Curve(20);
+        for (const auto& [i, teta] : {std::pair{3, c.mach2[0]}, {12, c.mach2[1]}, {18, c.mach2[2]}})
+            EXPECT_NEAR(mach2[i + 1].args[1], -teta, 5e-5) << "γ = " << c.gamma << ", sample " << i;
+        EXPECT_NEAR(drawn.Curve(30)[14].args[1], -c.mach3, 5e-5) << "γ = " << c.gamma;
+        // The window's chart, drawn afterwards, is the window's again.
+        EXPECT_NEAR(Drawn(2.0).Curve(20)[13].args[1], -22.9233, 5e-5);
     }
 }
 

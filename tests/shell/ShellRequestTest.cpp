@@ -1,4 +1,5 @@
 #include "shell/ShellRequest.h"
+#include "physics/PerfectGas.h"
 #include "shell/RequestTable.h"
 #include "shell/ShellForm.h"
 #include "support/ParamName.h"
@@ -83,6 +84,24 @@ INSTANTIATE_TEST_SUITE_P(
                                0,
                                {"2", "10", "*39.3139", "*1.26714", "*0.80319", "*1.64052",
                                 "*1.70658", "*1.17015"},
+                               {}},
+                    // Another gas: its values computed apart from the program with python3-mpmath
+                    // at 40 digits, β as the root of θ(β) − θ on its branch of the θ–β–M
+                    // relation, the flow from the normal-shock relations, both with γ = 13/10 or
+                    // 5/3 (see tests/reactions/ShockDetailsTest).
+                    AnswerCase{"beta_weak_M2_theta10_gamma_1_3",
+                               {Beta, Weak, "2", "10", {}, PerfectGasOf(1.3)},
+                               ".",
+                               0,
+                               {"2", "10", "*38.8127", "*1.25355", "*0.80799", "*1.6765",
+                                "*1.64593", "*1.12549"},
+                               {}},
+                    AnswerCase{"beta_strong_M2_theta10_gamma_5_3",
+                               {Beta, Strong, "2", "10", {}, PerfectGasOf(5.0 / 3.0)},
+                               ".",
+                               0,
+                               {"2", "10", "*81.6861", "*1.97898", "*0.61009", "*0.64264",
+                                "*4.64546", "*2.05099"},
                                {}},
                     AnswerCase{"beta_strong_decimal_comma_reads_and_writes_comma",
                                {Beta, Strong, "2,0", "10", {}},
@@ -206,6 +225,26 @@ INSTANTIATE_TEST_SUITE_P(
                   "ρ2/ρ1      1.45843\nT2/T1      1.17015\np02/p01    0.98464\nθmax       22.9735\n"
                   "β at θmax  64.669\nβ sonic    61.4854\nθ sonic    22.706\nbranch     weak\n"
                   "other β    83.7001\n"},
+        TableCase{"beta_weak_gamma_1_3_has_the_whole_shock_of_its_gas",
+                  {Beta, Weak, "2", "10", {}, PerfectGasOf(1.3)},
+                  "M1     2\nθ      10\nβ      38.8127\nMn1    1.25355\nMn2    0.80799\n"
+                  "M2     1.6765\np2/p1  1.64593\nT2/T1  1.12549\n",
+                  "Mn1        1.25355\nMn2        0.80799\nM2         1.6765\np2/p1      1.64593\n"
+                  "ρ2/ρ1      1.4624\nT2/T1      1.12549\np02/p01    0.98611\nθmax       24.7294\n"
+                  "β at θmax  65.3433\nβ sonic    62.2072\nθ sonic    24.4496\nbranch     weak\n"
+                  "other β    84.4326\n"},
+        TableCase{"beta_weak_gamma_5_3_has_the_whole_shock_of_its_gas",
+                  {Beta, Weak, "2", "10", {}, PerfectGasOf(5.0 / 3.0)},
+                  "M1     2\nθ      10\nβ      40.7301\nMn1    1.30499\nMn2    0.79108\n"
+                  "M2     1.54813\np2/p1  1.87876\nT2/T1  1.29709\n",
+                  "Mn1        1.30499\nMn2        0.79108\nM2         1.54813\np2/p1      1.87876\n"
+                  "ρ2/ρ1      1.44844\nT2/T1      1.29709\np02/p01    0.9805\nθmax       19.3449\n"
+                  "β at θmax  63.2722\nβ sonic    60\nθ sonic    19.1066\nbranch     weak\n"
+                  "other β    81.6861\n"},
+        TableCase{"detached_at_gamma_5_3_has_theta_max_and_least_M1_of_its_gas",
+                  {Beta, Weak, "2", "20", {}, PerfectGasOf(5.0 / 3.0)},
+                  "M1     2\nθ      20\nβ\n",
+                  "θmax       19.3449\nleast M1   2.0484\n"},
         TableCase{"theta_solved_has_no_untouched_results",
                   {Teta, Weak, "2", {}, "40"},
                   "M1     2\nθ      10.6229\nβ      40\n",
