@@ -57,15 +57,34 @@ struct CurvePoints {
     }
 };
 
-// The points for the form state every window starts with are computed once.
-const CurvePoints& PointsFor(const FormState& state, std::optional<CurvePoints>& other)
+// What the points depend on.
+bool SameCurves(const FormState& a, const FormState& b)
+{
+    return a.Pi == b.Pi && a.DegToRad == b.DegToRad && a.gas.gamma == b.gas.gamma;
+}
+
+// The points for the form state every window starts with are computed once; those of a few other
+// states (the gases of a batch from the shell) are kept, the one computed longest ago giving way.
+const CurvePoints& PointsFor(const FormState& state)
 {
     static const FormState initial;
     static const CurvePoints initialPoints(initial);
-    if (state.Pi == initial.Pi && state.DegToRad == initial.DegToRad &&
-        state.gas.gamma == initial.gas.gamma)
+    if (SameCurves(state, initial))
         return initialPoints;
-    return other.emplace(state);
+    struct Kept {
+        FormState state;
+        std::optional<CurvePoints> points;
+    };
+    thread_local std::array<Kept, 4> kept;
+    thread_local std::size_t next = 0;
+    for (const Kept& k : kept) {
+        if (k.points && SameCurves(state, k.state))
+            return *k.points;
+    }
+    Kept& replaced = kept[next];
+    next = (next + 1) % kept.size();
+    replaced.state = state;
+    return replaced.points.emplace(state);
 }
 
 } // namespace
@@ -81,8 +100,7 @@ void grafik(ControlModel& form, const FormState& state, double M1)
     surface.DrawLine(0, 0, 0, -34, std::nullopt);
     surface.DrawLine(0, 0, 95, 0, std::nullopt);
 
-    std::optional<CurvePoints> other;
-    const CurvePoints& curves = PointsFor(state, other);
+    const CurvePoints& curves = PointsFor(state);
     // Curve by curve: its colour, then its first point, then a line to each of the others.
     const std::size_t count = curves.points.size();
     for (std::size_t first = 0; first < count; first += CurvePoints::PointsPerCurve) {

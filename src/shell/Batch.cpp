@@ -15,13 +15,15 @@
 namespace {
 
 constexpr std::size_t RequestFields = 5;
+// The gas's column, which a header may add to the request's.
+constexpr std::size_t MostRequestFields = RequestFields + 1;
 // The records of several lines that the summary names; the others it counts.
 constexpr std::int64_t ListedSpans = 3;
 
 // The request's columns, in the order of the header's names.
-enum Column : std::size_t { Output, M1, Teta, Beta, Branch };
-constexpr std::array<std::string_view, RequestFields> ColumnNames = {"output", "M1", "Teta", "Beta",
-                                                                     "branch"};
+enum Column : std::size_t { Output, M1, Teta, Beta, Branch, Gamma };
+constexpr std::array<std::string_view, MostRequestFields> ColumnNames = {
+    "output", "M1", "Teta", "Beta", "branch", "gamma"};
 constexpr std::array<std::string_view, 7> ResultNames = {"Mn1",  "Mn2",     "M2",      "p2p1",
                                                          "T2T1", "outcome", "messages"};
 // The whole shock's columns after the results, in the order of AllShockValues.
@@ -29,7 +31,7 @@ constexpr std::array<std::string_view, std::size(AllShockValues)> ShockNames = {
     "shock_Mn1",   "shock_Mn2",    "shock_M2",          "shock_p2p1",        "shock_rho2rho1",
     "shock_T2T1",  "shock_p02p01", "theta_max",         "beta_at_theta_max", "beta_sonic",
     "theta_sonic", "beta_branch",  "beta_other_branch", "m1_least_attached"};
-constexpr std::size_t AnswerFields = RequestFields + ResultNames.size() + ShockNames.size();
+constexpr std::size_t AnswerFields = MostRequestFields + ResultNames.size() + ShockNames.size();
 
 // The fields of one answer, as they are put together.
 class AnswerRecord {
@@ -201,13 +203,13 @@ void Batch::Row(const CsvRecord& record)
     const std::vector<std::string>& fields = record.fields;
     const char separator = m_reader.Separator();
     const auto refuse = [&](const std::string& why) {
-        const bool whole = fields.size() == RequestFields;
+        const bool whole = fields.size() == m_fields;
         const auto field = [&](std::size_t i) {
             return whole ? std::string_view(fields[i]) : "";
         };
         const std::string message = Lines(record) + ": " + why;
         AnswerRecord answer;
-        for (std::size_t i = 0; i < RequestFields; ++i)
+        for (std::size_t i = 0; i < m_fields; ++i)
             answer.Add(field(i));
         answer.AddEmpty(5); // the results, none of them written
         answer.Add("refused");
@@ -220,9 +222,9 @@ void Batch::Row(const CsvRecord& record)
                " was never closed");
         return;
     }
-    if (fields.size() != RequestFields) {
+    if (fields.size() != m_fields) {
         refuse(std::to_string(fields.size()) + (fields.size() == 1 ? " field" : " fields") +
-               ", expected 5");
+               ", expected " + std::to_string(m_fields));
         return;
     }
     const std::string& outputField = fields[m_at[Output]];
@@ -238,7 +240,20 @@ void Batch::Row(const CsvRecord& record)
         return;
     }
 
+    std::optional<PerfectGas> gas = Air;
+    if (m_fields > Gamma) {
+        const std::string& gammaField = fields[m_at[Gamma]];
+        if (const std::string_view ratio = Trimmed(gammaField); !ratio.empty())
+            gas = GasOfRatio(ratio, separator == ';' ? ',' : '.');
+        if (!gas) {
+            refuse("gamma \"" + gammaField +
+                   "\" is not a ratio of specific heats above 1 and at most 3");
+            return;
+        }
+    }
+
     ShellRequest request;
+    request.gas = *gas;
     request.output = *output;
     request.branch = *branch;
     request.M1 = Typed(fields[m_at[M1]], *output, OptionButton::Option_M1);
@@ -251,7 +266,7 @@ void Batch::Row(const CsvRecord& record)
         m_notes += Lines(record) + ": " + note + "\n";
 
     // The request's fields as the file has them, the boxes as the click left them.
-    std::array<std::string_view, RequestFields> echo;
+    std::array<std::string_view, MostRequestFields> echo;
     std::copy(fields.begin(), fields.end(), echo.begin());
     echo[m_at[M1]] = answer.Text(TextBox::Text_M1);
     echo[m_at[Teta]] = answer.Text(TextBox::Text_Teta);
@@ -261,8 +276,8 @@ void Batch::Row(const CsvRecord& record)
     };
     const std::string messages = Joined(answer.messages);
     AnswerRecord fieldsOut;
-    for (std::string_view field : echo)
-        fieldsOut.Add(field);
+    for (std::size_t i = 0; i < m_fields; ++i)
+        fieldsOut.Add(echo[i]);
     for (TextBox box : {TextBox::Text_Mn1, TextBox::Text_Mn2, TextBox::Text_M2, TextBox::Text_p2p1,
                         TextBox::Text_T2T1})
         fieldsOut.Add(result(box));
@@ -277,8 +292,9 @@ void Batch::Header(const CsvRecord& record)
 {
     const std::vector<std::string>& fields = record.fields;
     const char separator = m_reader.Separator();
-    bool known = fields.size() == RequestFields;
-    std::array<bool, RequestFields> named{};
+    // The gas's column may be left out, and is the window's then.
+    bool known = fields.size() == RequestFields || fields.size() == MostRequestFields;
+    std::array<bool, MostRequestFields> named{};
     for (std::size_t i = 0; known && i < fields.size(); ++i) {
         const auto column =
             std::find_if(ColumnNames.begin(), ColumnNames.end(),
@@ -290,6 +306,8 @@ void Batch::Header(const CsvRecord& record)
             m_at[index] = i;
         }
     }
+    known = known && std::all_of(named.begin(), named.begin() + RequestFields,
+                                 [](bool isNamed) { return isNamed; });
     if (!known) {
         std::string header;
         for (const std::string& field : fields)
@@ -299,6 +317,7 @@ void Batch::Header(const CsvRecord& record)
         return;
     }
     m_headerRead = true;
+    m_fields = fields.size();
     AnswerRecord names;
     for (const std::string& field : fields)
         names.Add(Trimmed(field));

@@ -17,9 +17,12 @@
 //     beta_sonic,theta_sonic,beta_branch,beta_other_branch,m1_least_attached
 // `output` is M1, Teta, Beta or empty for none chosen; `branch` weak or strong; M1, Teta and Beta
 // are the texts typed into the boxes, an empty field leaving its box as it was and the output's
-// own field ignored. The header's names, the outputs and the branches are read whatever their
-// case and the blanks around them, and the header may give the five columns in any order: the
-// answer has them in that order, under the header's names, before the results. The answer gives
+// own field ignored. A sixth column, gamma, may give each request's ratio of specific heats, a
+// plain decimal number above 1 and at most 3 (GasOfRatio, with the file's decimal mark), empty
+// for the window's 1.4; a row with any other gamma is refused. The header's names, the outputs
+// and the branches are read whatever their case and the blanks around them, and the header may
+// give the columns in any order: the answer has them in that order, under the header's names,
+// before the results. The answer gives
 // the three boxes as shown after the click, the result boxes the click wrote (empty where it
 // wrote none), the outcome (solved, refused, detached, failed or no-output), every message in
 // order, one per line, and the whole shock of the request (ShockDetails), empty where a value
@@ -53,8 +56,9 @@ private:
     CsvReader m_reader;
     bool m_headerRead = false;
     // Where the header put each of the request's columns, in the order output, M1, Teta, Beta,
-    // branch.
-    std::array<std::size_t, 5> m_at{};
+    // branch and gamma, and how many it named: 5, or 6 with the gas's.
+    std::array<std::size_t, 6> m_at{};
+    std::size_t m_fields = 5;
     std::string m_problem;
     std::int64_t m_records = 0;
     std::int64_t m_answered = 0;

@@ -7,6 +7,7 @@
 #include "reactions/RequestSteps.h"
 #include "shell/ShellForm.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 
@@ -61,6 +62,29 @@ std::vector<std::string> ReadNotes(const ShellRequest& request, const std::strin
     note("Teta", request.Teta, OptionButton::Option_Teta);
     note("Beta", request.Beta, OptionButton::Option_Beta);
     return notes;
+}
+
+std::optional<PerfectGas> GasOfRatio(std::string_view text, char decimalMark)
+{
+    const std::size_t mark = text.find(decimalMark);
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string_view whole = text.substr(0, mark);
+    const std::string_view fraction =
+        mark == std::string_view::npos ? std::string_view() : text.substr(mark + 1);
+    if (!digits(whole) || !digits(fraction) || whole.size() + fraction.size() == 0)
+        return std::nullopt;
+    std::string plain = whole.empty() ? "0" : std::string(whole);
+    if (!fraction.empty())
+        plain.append(".").append(fraction);
+    double gamma = 0.0;
+    const auto [end, error] =
+        std::from_chars(plain.data(), plain.data() + plain.size(), gamma, std::chars_format::fixed);
+    if (error != std::errc() || end != plain.data() + plain.size() ||
+        !(gamma > 1.0 && gamma <= 3.0))
+        return std::nullopt;
+    return PerfectGasOf(gamma);
 }
 
 int ExitStatus(OutcomeKind kind)

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One request as a user makes it in a fresh window: the output chosen (none: no output option
@@ -50,6 +51,11 @@ ShellAnswer Answer(const ShellRequest& request, const std::string& decimalSepara
 // request itself says "Arithmetic overflow") have no note.
 std::vector<std::string> ReadNotes(const ShellRequest& request,
                                    const std::string& decimalSeparator);
+
+// The ratio of specific heats a shell user gives, written as a plain decimal number, digits with
+// an optional fraction after `decimalMark` ("1.3", "2", "2."; no sign, blank, exponent or other
+// mark), 1 < γ ≤ 3; none for any other text. The window's γ, 1.4, reads as Air.
+std::optional<PerfectGas> GasOfRatio(std::string_view text, char decimalMark = '.');
 
 // The exit status of a request from the shell: 0 solved, 3 refused (no output chosen or an input
 // out of range), 4 no attached shock, 5 calculation failed.

@@ -32,6 +32,13 @@ const std::string ShockThetaM2Beta40 = "1.28558,0.79338,1.61732,1.76149,1.49056,
                                        "0.98179,22.9735,64.669,61.4854,22.706,weak,83.2619,";
 const std::string ShockBetaWeakM25Theta10 = "1.31927,0.77636,2.08593,1.86387,1.54927,1.20307,"
                                             "0.97589,29.7974,64.7822,62.6475,29.6676,weak,85.5761,";
+// γ = 13/10, computed the same way.
+const std::string BetaWeakM2Theta10Gamma13 =
+    "38.8127,weak,1.25355,0.80799,1.6765,1.64593,1.12549,solved,,1.25355,0.80799,1.6765,1.64593,"
+    "1.4624,1.12549,0.98611,24.7294,65.3433,62.2072,24.4496,weak,84.4326,";
+const std::string ShockColumns =
+    "shock_Mn1,shock_Mn2,shock_M2,shock_p2p1,shock_rho2rho1,shock_T2T1,shock_p02p01,theta_max,"
+    "beta_at_theta_max,beta_sonic,theta_sonic,beta_branch,beta_other_branch,m1_least_attached";
 const std::string AnswerHeader =
     "output,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages,shock_Mn1,shock_Mn2,"
     "shock_M2,shock_p2p1,shock_rho2rho1,shock_T2T1,shock_p02p01,theta_max,beta_at_theta_max,"
@@ -259,6 +266,53 @@ INSTANTIATE_TEST_SUITE_P(
                 ",10.6229,,,,,,solved,," +
                 ShockThetaM2Beta40 + "\n",
             "", "2 records read, 2 requests answered"},
+        BatchCase{
+            "gamma_column_in_any_place_and_case_empty_for_the_window_gas",
+            "output,Gamma,M1,Teta,Beta,branch\nBeta,1.3,2,10,,weak\nBeta, ,2,10,,weak\n"
+            "Beta,1.4,2,10,,weak\n",
+            0,
+            "output,Gamma,M1,Teta,Beta,branch,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages," +
+                ShockColumns + "\nBeta,1.3,2,10," + BetaWeakM2Theta10Gamma13 +
+                "\n"
+                "Beta, ,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                ShockBetaWeakM2Theta10 +
+                "\n"
+                "Beta,1.4,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,," +
+                ShockBetaWeakM2Theta10 + "\n",
+            "", "3 records read, 3 requests answered"},
+        BatchCase{"gamma_other_than_a_plain_number_above_1_and_at_most_3_is_refused",
+                  "output,M1,Teta,Beta,branch,gamma\nBeta,2,10,,weak,1\nBeta,2,10,,weak,3.5\n"
+                  "Beta,2,10,,weak,1e0\nBeta,2,10,,weak,air\nBeta,2,10,,weak\n",
+                  0,
+                  "output,M1,Teta,Beta,branch,gamma,Mn1,Mn2,M2,p2p1,T2T1,outcome,messages," +
+                      ShockColumns +
+                      "\n"
+                      "Beta,2,10,,weak,1,,,,,,refused,\"line 2: gamma \"\"1\"\" is not a ratio of "
+                      "specific heats above 1 and at most 3\",,,,,,,,,,,,,,\n"
+                      "Beta,2,10,,weak,3.5,,,,,,refused,\"line 3: gamma \"\"3.5\"\" is not a ratio "
+                      "of specific heats above 1 and at most 3\",,,,,,,,,,,,,,\n"
+                      "Beta,2,10,,weak,1e0,,,,,,refused,\"line 4: gamma \"\"1e0\"\" is not a ratio "
+                      "of specific heats above 1 and at most 3\",,,,,,,,,,,,,,\n"
+                      "Beta,2,10,,weak,air,,,,,,refused,\"line 5: gamma \"\"air\"\" is not a ratio "
+                      "of specific heats above 1 and at most 3\",,,,,,,,,,,,,,\n"
+                      ",,,,,,,,,,,refused,\"line 6: 5 fields, expected 6\",,,,,,,,,,,,,,\n",
+                  "", "5 records read, 0 requests answered"},
+        BatchCase{
+            "gamma_in_a_semicolon_file_has_a_decimal_comma",
+            "output;M1;Teta;Beta;branch;gamma\nBeta;2;10;;weak;1,3\n", 0,
+            "output;M1;Teta;Beta;branch;gamma;Mn1;Mn2;M2;p2p1;T2T1;outcome;messages;shock_Mn1;"
+            "shock_Mn2;shock_M2;shock_p2p1;shock_rho2rho1;shock_T2T1;shock_p02p01;theta_max;"
+            "beta_at_theta_max;beta_sonic;theta_sonic;beta_branch;beta_other_branch;"
+            "m1_least_attached\n"
+            "Beta;2;10;38,8127;weak;1,3;1,25355;0,80799;1,6765;1,64593;1,12549;solved;;"
+            "1,25355;0,80799;1,6765;1,64593;1,4624;1,12549;0,98611;"
+            "24,7294;65,3433;62,2072;24,4496;weak;84,4326;\n",
+            "", "1 record read, 1 request answered"},
+        BatchCase{"header_with_gamma_in_place_of_a_request_column", "output,M1,Teta,Beta,gamma\n",
+                  2, "",
+                  "line 1: the header is \"output,M1,Teta,Beta,gamma\", expected "
+                  "output,M1,Teta,Beta,branch",
+                  ""},
         BatchCase{
             "semicolon_header_reads_and_writes_decimal_commas",
             "\xEF\xBB\xBFoutput;M1;Teta;Beta;branch\r\nBeta;2,5;10;;weak\r\n"

@@ -180,6 +180,51 @@ INSTANTIATE_TEST_SUITE_P(
         NotesCase{"overflow_left_to_the_request", {Beta, Weak, "1e999x", "10", {}}, ".", {}}),
     ParamName);
 
+struct GasCase {
+    const char* name;
+    std::string text;
+    char decimalMark;
+    double gamma; // 0: no gas
+};
+
+class GasOfRatios : public testing::TestWithParam<GasCase> {};
+
+TEST_P(GasOfRatios, ArePlainDecimalNumbersAbove1AndAtMost3)
+{
+    const auto& c = GetParam();
+    const std::optional<PerfectGas> gas = GasOfRatio(c.text, c.decimalMark);
+    ASSERT_EQ(gas.has_value(), c.gamma != 0.0);
+    if (gas) {
+        EXPECT_EQ(gas->gamma, c.gamma);
+        EXPECT_EQ(gas->gammaPlusOne, c.gamma + 1.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, GasOfRatios,
+    testing::Values(GasCase{"fraction", "1.3", '.', 1.3}, GasCase{"whole_number", "2", '.', 2.0},
+                    GasCase{"three_is_the_largest", "3", '.', 3.0},
+                    GasCase{"trailing_mark", "2.", '.', 2.0},
+                    GasCase{"many_digits", "1.6666666666666667", '.', 5.0 / 3.0},
+                    GasCase{"decimal_comma", "1,3", ',', 1.3},
+                    GasCase{"comma_where_point_is_the_mark", "1,3", '.', 0.0},
+                    GasCase{"one_is_no_gas", "1", '.', 0.0},
+                    GasCase{"just_above_three", "3.0000001", '.', 0.0},
+                    GasCase{"sign", "+1.3", '.', 0.0}, GasCase{"negative", "-1.3", '.', 0.0},
+                    GasCase{"blank", " 1.3", '.', 0.0}, GasCase{"exponent", "13e-1", '.', 0.0},
+                    GasCase{"empty", "", '.', 0.0}, GasCase{"mark_alone", ".", '.', 0.0},
+                    GasCase{"two_marks", "1.3.1", '.', 0.0}, GasCase{"infinity", "inf", '.', 0.0},
+                    GasCase{"not_a_number", "nan", '.', 0.0}),
+    ParamName);
+
+TEST(GasOfRatio, TheWindowsRatioIsAir)
+{
+    const std::optional<PerfectGas> gas = GasOfRatio("1.40");
+    ASSERT_TRUE(gas);
+    EXPECT_EQ(gas->pressureRise, Air.pressureRise);
+    EXPECT_EQ(gas->halfGammaMinusOne, 0.2);
+}
+
 TEST(RequestTable, AlignsTheTextsAfterTheLabels)
 {
     const ShellRequest request{Beta, Weak, "2", "10", {}};
