@@ -118,8 +118,8 @@ int UsageError(const QString& reason)
     const QString program(ProgramName);
     Print(stderr, program + ": " + reason + "\n" + "Usage: " + program +
                       " [--output beta|theta|m1] [--m1 TEXT] "
-                      "[--theta TEXT] [--beta TEXT] [--strong] [--chart FILE] | --batch < "
-                      "requests.csv\n"
+                      "[--theta TEXT] [--beta TEXT] [--strong] [--gamma G] [--chart FILE] | "
+                      "--batch < requests.csv\n"
                       "Try '" +
                       program + " --help' for more information.\n");
     return 2;
@@ -166,7 +166,7 @@ int RunFromShell(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Calculator for oblique shock waves in a perfect gas (γ = 1.4).\n"
+        "Calculator for oblique shock waves in a perfect gas (γ = 1.4 unless --gamma says).\n"
         "Without options it opens its window. With them it answers from the shell, without a "
         "display:\none request is printed as a table, its notes and messages on stderr; --batch "
         "answers CSV\nrequests from stdin as CSV on stdout.\n"
@@ -182,13 +182,18 @@ int RunFromShell(int argc, char* argv[])
     const QCommandLineOption beta("beta", "The text typed into the β box.", "TEXT");
     const QCommandLineOption strong("strong",
                                     "The strong shock when β is computed (default: weak).");
+    const QCommandLineOption gamma(
+        "gamma",
+        "The gas's ratio of specific heats, 1 < G <= 3, a plain decimal number with \".\" "
+        "(default: 1.4, the window's air).",
+        "G");
     const QCommandLineOption batch(
         "batch", "Read requests as CSV (output,M1,Teta,Beta,branch) from stdin and write the "
                  "answers as CSV on stdout.");
     const QCommandLineOption chartFile(
         "chart", "Also write the chart as a figure: PNG, SVG or PDF by the file's extension.",
         "FILE");
-    parser.addOptions({output, m1, theta, beta, strong, chartFile, batch});
+    parser.addOptions({output, m1, theta, beta, strong, gamma, chartFile, batch});
 
     for (int i = 1; i < argc; ++i) {
         if (ToolkitOption(argv[i]) != Toolkit::Not)
@@ -207,14 +212,16 @@ int RunFromShell(int argc, char* argv[])
         return UsageError("unexpected argument '" + parser.positionalArguments().first() + "'");
 
     // Each option once: a second value would silently take the place of the first.
-    for (const QCommandLineOption& option : {output, m1, theta, beta, strong, chartFile, batch}) {
+    for (const QCommandLineOption& option :
+         {output, m1, theta, beta, strong, gamma, chartFile, batch}) {
         const QString name = option.names().first();
         if (parser.optionNames().count(name) > 1)
             return UsageError("--" + name + " is given more than once");
     }
 
     if (parser.isSet(batch)) {
-        for (const QCommandLineOption& option : {output, m1, theta, beta, strong, chartFile}) {
+        for (const QCommandLineOption& option :
+             {output, m1, theta, beta, strong, gamma, chartFile}) {
             if (parser.isSet(option))
                 return UsageError("--batch reads its requests from stdin and takes no --" +
                                   option.names().first());
@@ -244,6 +251,14 @@ int RunFromShell(int argc, char* argv[])
         if (request.output == box && parser.isSet(*option))
             return UsageError("--" + option->names().first() + " is the output of --output " +
                               parser.value(output) + ", computed and not read");
+    }
+    if (parser.isSet(gamma)) {
+        const auto gas = GasOfRatio(parser.value(gamma).toStdString());
+        if (!gas)
+            return UsageError("bad value '" + parser.value(gamma) +
+                              "' for --gamma: expected a plain decimal number above 1 and at most "
+                              "3, such as 1.3");
+        request.gas = *gas;
     }
     if (parser.isSet(strong))
         request.branch = OptionButton::Option_Strong;

@@ -147,6 +147,24 @@ private slots:
             << QStringList{"--output", "beta", "--m1", "2", "--theta", "10", "--beta", "40"} << c
             << QByteArray() << 2 << ""
             << "…--beta is the output of --output beta, computed and not read\n" + Usage;
+        QTest::newRow("gamma_not_a_plain_number")
+            << QStringList{"--output", "beta", "--m1", "2", "--theta", "10", "--gamma", "1,3"} << c
+            << QByteArray() << 2 << ""
+            << "…bad value '1,3' for --gamma: expected a plain decimal number above 1 and at most "
+               "3, such as 1.3\n" +
+                   Usage;
+        QTest::newRow("gamma_at_most_3")
+            << QStringList{"--output", "beta", "--m1", "2", "--theta", "10", "--gamma", "3.5"} << c
+            << QByteArray() << 2 << ""
+            << "…bad value '3.5' for --gamma: expected";
+        QTest::newRow("repeated_gamma")
+            << QStringList{"--output", "beta",    "--m1", "2",       "--theta",
+                           "10",       "--gamma", "1.3",  "--gamma", "1.3"}
+            << c << QByteArray() << 2 << ""
+            << "…--gamma is given more than once\n" + Usage;
+        QTest::newRow("batch_with_gamma")
+            << QStringList{"--batch", "--gamma", "1.3"} << c << QByteArray() << 2 << ""
+            << "…takes no --gamma\n" + Usage;
         QTest::newRow("batch_with_a_request")
             << QStringList{"--batch", "--m1", "2"} << c << QByteArray() << 2 << ""
             << "…takes no --m1\n" + Usage;
@@ -194,6 +212,22 @@ private slots:
                "β at θmax  64.6983\nβ sonic    61.431\nθ sonic    22.113\nbranch     weak\n"
                "other β    83.4927\n"
             << "";
+        // Another gas: its values computed apart from the program with python3-mpmath (see
+        // tests/reactions/ShockDetailsTest).
+        QTest::newRow("beta_weak_gamma_5_3")
+            << QStringList{"--output", "beta", "--m1",    "2",
+                           "--theta",  "10",   "--gamma", "1.6666666666666667"}
+            << c << QByteArray() << 0
+            << "M1     2\nθ      10\nβ      40.7301\nMn1    1.30499\nMn2    0.79108\n"
+               "M2     1.54813\np2/p1  1.87876\nT2/T1  1.29709\n\n"
+               "Mn1        1.30499\nMn2        0.79108\nM2         1.54813\np2/p1      1.87876\n"
+               "ρ2/ρ1      1.44844\nT2/T1      1.29709\np02/p01    0.9805\nθmax       19.3449\n"
+               "β at θmax  63.2722\nβ sonic    60\nθ sonic    19.1066\nbranch     weak\n"
+               "other β    81.6861\n"
+            << "";
+        QTest::newRow("gamma_1_4_is_the_window")
+            << QStringList{"--output", "beta", "--m1", "2", "--theta", "10", "--gamma", "1.4"} << c
+            << QByteArray() << 0 << table + shock << "";
         QTest::newRow("detached") << QStringList{"--output", "beta", "--m1", "2", "--theta", "30"}
                                   << c << QByteArray() << 4
                                   << "M1     2\nθ      30\nβ\n" + detachedShock
