@@ -87,8 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
                                {}},
                     // Another gas: its values computed apart from the program with python3-mpmath
                     // at 40 digits, β as the root of θ(β) − θ on its branch of the θ–β–M
-                    // relation, the flow from the normal-shock relations, both with γ = 13/10 or
-                    // 5/3 (see tests/reactions/ShockDetailsTest).
+                    // relation, θ from the relation, M1² = (1 + k) / (sin²β − k (γ + cos 2β) / 2)
+                    // with k = tan θ tan β, the limit atan(sin 2β / (γ + cos 2β)) and the flow
+                    // from the normal-shock relations, all with γ = 13/10 or 5/3 (see
+                    // tests/reactions/ShockDetailsTest).
                     AnswerCase{"beta_weak_M2_theta10_gamma_1_3",
                                {Beta, Weak, "2", "10", {}, PerfectGasOf(1.3)},
                                ".",
@@ -103,6 +105,24 @@ INSTANTIATE_TEST_SUITE_P(
                                {"2", "10", "*81.6861", "*1.97898", "*0.61009", "*0.64264",
                                 "*4.64546", "*2.05099"},
                                {}},
+                    AnswerCase{"theta_closed_form_gamma_5_3",
+                               {Teta, Weak, "2", {}, "40", PerfectGasOf(5.0 / 3.0)},
+                               ".",
+                               0,
+                               {"2", "*9.4356", "40", "1", "1", "1", "1", "1"},
+                               {}},
+                    AnswerCase{"mach_closed_form_gamma_1_3",
+                               {Mach, Weak, {}, "10", "40", PerfectGasOf(1.3)},
+                               ".",
+                               0,
+                               {"*1.9427", "10", "40", "1", "1", "1", "1", "1"},
+                               {}},
+                    AnswerCase{"mach_limit_of_its_gas_quoted_as_the_window_quotes_it",
+                               {Mach, Weak, {}, "35", "40", PerfectGasOf(1.3)},
+                               ".",
+                               3,
+                               {" ", "35", "40", "1", "1", "1", "1", "1"},
+                               {"Teta must be less then 33.754 degrees for given Beta"}},
                     AnswerCase{"beta_strong_decimal_comma_reads_and_writes_comma",
                                {Beta, Strong, "2,0", "10", {}},
                                ",",
