@@ -67,8 +67,8 @@ std::vector<std::string> ReadNotes(const ShellRequest& request, const std::strin
 std::optional<PerfectGas> GasOfRatio(std::string_view text, char decimalMark)
 {
     const std::size_t mark = text.find(decimalMark);
-    const auto digits = [](std::string_view part) {
-        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto digits = [](std::string_view piece) {
+        return std::all_of(piece.begin(), piece.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
     const std::string_view whole = text.substr(0, mark);
     const std::string_view fraction =
