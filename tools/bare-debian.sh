@@ -173,7 +173,8 @@ in_chroot /usr/bin/oblique-shock-calculator --version
 in_chroot /usr/bin/oblique-shock-calculator --output beta --m1 2 --theta 10
 printf 'output,M1,Teta,Beta,branch\nBeta,2,10,,weak\n' |
     in_chroot /usr/bin/oblique-shock-calculator --batch | tee "$dir/tmp/batch.csv"
-grep -q '^Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,$' \
+# The window's columns, then the whole shock's.
+grep -q '^Beta,2,10,39.3139,weak,1.26714,0.80319,1.64052,1.70658,1.17015,solved,,1.26714,0.80319,1.64052,1.70658,1.45843,1.17015,0.98464,22.9735,64.669,61.4854,22.706,weak,83.7001,$' \
     "$dir/tmp/batch.csv" || { echo "The batch line was not answered as the window answers it" >&2; exit 1; }
 
 # A host X server the chroot reaches through the bind-mounted socket folder.
