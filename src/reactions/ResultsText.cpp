@@ -49,30 +49,30 @@ void ClickResults::Begin(const ControlModel& form)
     m_click = {};
     for (const Inputs& inputs : InputsOf) {
         if (form.IsSelected(inputs.output)) {
-            m_click.boxes[Index(inputs.first)] = form.Text(inputs.first);
-            m_click.boxes[Index(inputs.second)] = form.Text(inputs.second);
+            m_click[Index(inputs.first)] = form.Text(inputs.first);
+            m_click[Index(inputs.second)] = form.Text(inputs.second);
         }
     }
 }
 
 void ClickResults::Wrote(TextBox box, const std::string& text)
 {
-    m_click.boxes[Index(box)] = text;
+    m_click[Index(box)] = text;
 }
 
 void ClickResults::End(const RequestOutcome& outcome)
 {
     if (!outcome.chartRedrawn)
         return;
+    std::string text;
     for (const auto& [box, name] : ResultNames) {
-        const std::optional<std::string>& value = m_click.boxes[Index(box)];
+        const std::optional<std::string>& value = m_click[Index(box)];
         if (box == TextBox::Text_Beta && outcome.kind == OutcomeKind::NoAttachedSolution)
-            AppendLine(m_click.text, name, "no attached shock (" + outcome.finalMessage + ")");
+            AppendLine(text, name, "no attached shock (" + outcome.finalMessage + ")");
         else if (value && HoldsValue(*value))
-            AppendLine(m_click.text, name, *value);
+            AppendLine(text, name, *value);
     }
-    m_kept = std::move(m_click);
-    m_click = {};
+    m_kept = std::move(text);
 }
 
 void ClickResults::Clear()

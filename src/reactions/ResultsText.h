@@ -23,21 +23,17 @@ public:
     void End(const RequestOutcome& outcome);
     void Clear();
 
-    bool Empty() const { return m_kept.text.empty(); }
+    bool Empty() const { return m_kept.empty(); }
     // One line per value, "name<TAB>value" in the window's order (M1, θ, β, Mn1, Mn2, M2, p2/p1,
     // T2/T1), each value as its box showed it, without blanks at its ends; a tab or line break
     // inside a box would split the row, so it becomes a blank. A detached shock says so in β's
     // row.
-    const std::string& Text() const { return m_kept.text; }
+    const std::string& Text() const { return m_kept; }
 
 private:
-    struct Values {
-        std::array<std::optional<std::string>, std::size(AllTextBoxes)> boxes;
-        std::string text;
-    };
-
-    Values m_click;
-    Values m_kept;
+    // What the click under way read and wrote, box by box.
+    std::array<std::optional<std::string>, std::size(AllTextBoxes)> m_click;
+    std::string m_kept; // the text of the set kept
 };
 
 // Whether a box's text is a value: anything but blanks (the output choice leaves a box " ").

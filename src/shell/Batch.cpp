@@ -1,6 +1,7 @@
 #include "shell/Batch.h"
 
 #include "form/ProgramName.h"
+#include "shell/RequestTable.h"
 #include "shell/ShellRequest.h"
 
 #include <algorithm>
@@ -135,12 +136,18 @@ std::string Joined(const std::vector<std::string>& messages)
     return joined;
 }
 
+// "3–5": the lines of a record that spans them.
+std::string Span(const CsvRecord& record)
+{
+    return std::to_string(record.firstLine) + "\u2013" + std::to_string(record.lastLine);
+}
+
 // "line 3", or "lines 3–5" for a record that spans lines.
 std::string Lines(const CsvRecord& record)
 {
     if (record.firstLine == record.lastLine)
         return "line " + std::to_string(record.firstLine);
-    return "lines " + std::to_string(record.firstLine) + "\u2013" + std::to_string(record.lastLine);
+    return "lines " + Span(record);
 }
 
 } // namespace
@@ -197,11 +204,12 @@ void Batch::Row(const CsvRecord& record)
     }
     ++m_records;
     if (record.firstLine != record.lastLine && m_spanCount++ < ListedSpans)
-        m_spans.push_back(std::to_string(record.firstLine) + "\u2013" +
-                          std::to_string(record.lastLine));
+        m_spans.push_back(Span(record));
 
     const std::vector<std::string>& fields = record.fields;
     const char separator = m_reader.Separator();
+    // A ";" file writes its numbers with decimal commas.
+    const char decimalMark = separator == ';' ? ',' : '.';
     const auto refuse = [&](const std::string& why) {
         const bool whole = fields.size() == m_fields;
         const auto field = [&](std::size_t i) {
@@ -244,7 +252,7 @@ void Batch::Row(const CsvRecord& record)
     if (m_fields > Gamma) {
         const std::string& gammaField = fields[m_at[Gamma]];
         if (const std::string_view ratio = Trimmed(gammaField); !ratio.empty())
-            gas = GasOfRatio(ratio, separator == ';' ? ',' : '.');
+            gas = GasOfRatio(ratio, decimalMark);
         if (!gas) {
             refuse("gamma \"" + gammaField +
                    "\" is not a ratio of specific heats above 1 and at most 3");
@@ -259,7 +267,7 @@ void Batch::Row(const CsvRecord& record)
     request.M1 = Typed(fields[m_at[M1]], *output, OptionButton::Option_M1);
     request.Teta = Typed(fields[m_at[Teta]], *output, OptionButton::Option_Teta);
     request.Beta = Typed(fields[m_at[Beta]], *output, OptionButton::Option_Beta);
-    const std::string decimalSeparator = separator == ';' ? "," : ".";
+    const std::string decimalSeparator(1, decimalMark);
     const ShellAnswer answer = Answer(request, decimalSeparator);
     ++m_answered;
     for (const std::string& note : ReadNotes(request, decimalSeparator))
@@ -348,10 +356,10 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
         errno = 0;
         if (writeError == 0 && !answers.empty() &&
             std::fwrite(answers.data(), 1, answers.size(), out) != answers.size())
-            writeError = errno != 0 ? errno : EIO;
+            writeError = StreamError();
         answers.clear();
         if (writeError == 0 && flush && std::fflush(out) != 0)
-            writeError = errno != 0 ? errno : EIO;
+            writeError = StreamError();
         if (flush)
             std::fflush(errors);
     };
@@ -362,13 +370,13 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* errors)
         if (file) {
             size = std::fread(buffer.data(), 1, buffer.size(), in);
             if (size < buffer.size() && std::ferror(in))
-                readError = errno != 0 ? errno : EIO;
+                readError = StreamError();
         } else if (const auto got = read(input, buffer.data(), buffer.size()); got >= 0) {
             size = static_cast<std::size_t>(got);
         } else if (errno == EINTR) {
             continue;
         } else {
-            readError = errno != 0 ? errno : EIO;
+            readError = StreamError();
         }
         batch.Feed(std::string_view(buffer.data(), size));
         pass(!file);

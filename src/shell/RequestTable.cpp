@@ -45,12 +45,6 @@ bool Typed(const ShellRequest& request, TextBox box)
     }
 }
 
-// The error of a write that failed: errno as the write left it, or EIO where the library set none.
-int WriteError()
-{
-    return errno != 0 ? errno : EIO;
-}
-
 } // namespace
 
 std::string RequestTable(const ShellRequest& request, const ShellAnswer& answer)
@@ -85,14 +79,19 @@ std::string ShockTable(const ShellAnswer& answer)
     return table;
 }
 
+int StreamError()
+{
+    return errno != 0 ? errno : EIO;
+}
+
 int WriteAll(std::FILE* stream, std::string_view text)
 {
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), stream) != text.size())
-        return WriteError();
+        return StreamError();
     errno = 0;
     if (std::fflush(stream) != 0)
-        return WriteError();
+        return StreamError();
     return 0;
 }
 

@@ -27,6 +27,10 @@ std::string ShockTable(const ShellAnswer& answer);
 // request's outcome.
 inline constexpr int WriteFailedStatus = 1;
 
+// The error of a read or a write that failed: errno as it left it (cleared before it), or EIO
+// where the library set none.
+int StreamError();
+
 // Writes `text` to `stream` and flushes it. Returns 0, or the error number of the write or the
 // flush that failed.
 int WriteAll(std::FILE* stream, std::string_view text);
