@@ -73,12 +73,14 @@ void ClickResults::End(const RequestOutcome& outcome)
             AppendLine(text, name, *value);
     }
     m_kept = std::move(text);
+    m_request = outcome;
 }
 
 void ClickResults::Clear()
 {
     m_click = {};
     m_kept = {};
+    m_request.reset();
 }
 
 bool HoldsValue(const std::string& text)

@@ -29,11 +29,15 @@ public:
     // inside a box would split the row, so it becomes a blank. A detached shock says so in β's
     // row.
     const std::string& Text() const { return m_kept; }
+    // The request of the set kept, whose whole shock the window's shock details show; none
+    // where the set is empty.
+    const std::optional<RequestOutcome>& Request() const { return m_request; }
 
 private:
     // What the click under way read and wrote, box by box.
     std::array<std::optional<std::string>, std::size(AllTextBoxes)> m_click;
     std::string m_kept; // the text of the set kept
+    std::optional<RequestOutcome> m_request;
 };
 
 // Whether a box's text is a value: anything but blanks (the output choice leaves a box " ").

@@ -148,3 +148,27 @@ std::string ShockDetailsText(const ShockDetails& details)
     }
     return text;
 }
+
+std::string ShockRequestText(const std::optional<RequestOutcome>& request,
+                             const std::string& decimalSeparator)
+{
+    const auto angle = [&](double x) {
+        return FormatRounded(x, AnglePlaces, decimalSeparator) + "°";
+    };
+    if (!request)
+        return "No request: the chart shows none";
+    const std::string inputs = "M1 = " + FormatRounded(request->M1, MachPlaces, decimalSeparator) +
+                               ", θ = " + angle(request->Teta);
+    switch (request->kind) {
+    case OutcomeKind::Solved:
+        return inputs + ", β = " + angle(request->Beta);
+    case OutcomeKind::NoAttachedSolution:
+        return inputs + ": no attached shock";
+    case OutcomeKind::CalculationFailed:
+        return "The chart's request has no shock to show";
+    case OutcomeKind::NoOutputChosen:
+    case OutcomeKind::Rejected:
+        break;
+    }
+    return "No request: the chart shows none";
+}

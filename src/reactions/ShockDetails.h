@@ -4,6 +4,7 @@
 #include "physics/PerfectGas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,3 +69,9 @@ ShockDetails ShockDetailsOf(const RequestOutcome& outcome, const PerfectGas& gas
 
 // One line per value that applies, "name<TAB>value", in the order of AllShockValues.
 std::string ShockDetailsText(const ShockDetails& details);
+
+// What the details are of, as their window heads them: "M1 = 2, θ = 10°, β = 39.3139°" for a
+// solved request, "M1 = 2, θ = 30°: no attached shock" for a detached one, numbers with 4 places;
+// that there is none where no request is given or the request is one without a shock.
+std::string ShockRequestText(const std::optional<RequestOutcome>& request,
+                             const std::string& decimalSeparator);

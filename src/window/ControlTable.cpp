@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -48,6 +49,7 @@ bool TakesFocus(ControlKind kind)
     case ControlKind::Picture:
         return true;
     case ControlKind::Frame:
+    case ControlKind::ValueBox:
     case ControlKind::Label:
     case ControlKind::AxisLabel:
         break;
@@ -77,6 +79,14 @@ QWidget* Create(const ControlRow& row, QWidget* container)
         auto* box = new TextBoxEdit(caption, container);
         box->setGeometry(place);
         box->setCursorPosition(0);
+        return box;
+    }
+    case ControlKind::ValueBox: {
+        // Its text is selected and copied by the mouse; Ctrl+C is left to the window.
+        auto* box = new QLineEdit(caption, container);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setGeometry(place);
         return box;
     }
     case ControlKind::CommandButton: {

@@ -19,6 +19,7 @@ enum class ControlKind {
     Frame,         // a group box; with a caption, or none
     OptionButton,  // option buttons of one container form one selection group
     TextBox,       // a single-line editable box
+    ValueBox,      // a single-line box that shows a value, read-only and out of the tab order
     CommandButton, // a push button
     Label,
     Picture,   // the chart area

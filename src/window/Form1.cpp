@@ -6,9 +6,11 @@
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
 #include "reactions/ResultsText.h"
+#include "reactions/ShockDetails.h"
 #include "window/Application.h"
 #include "window/Form1Table.h"
 #include "window/FormAbout.h"
+#include "window/FormShockDetails.h"
 #include "window/PaletteColour.h"
 #include "window/PictureBox.h"
 #include "window/TextBoxEdit.h"
@@ -34,7 +36,8 @@ std::size_t Index(Enum value)
 
 // Said after whatever the chart shows, so that a screen reader's user knows the menu is there.
 constexpr const char* ChartMenuNote =
-    ". Its context menu (Shift+F10) copies the chart or the results, or saves the chart";
+    ". Its context menu (Shift+F10) copies the chart or the results, saves the chart, or shows "
+    "the shock's details";
 
 } // namespace
 
@@ -91,6 +94,7 @@ void Form1::ConnectEvents()
             m_results.Clear();
             SetChartDescription(EmptyChartDescription);
             UpdateChartMenu();
+            UpdateShockDetails();
         });
     }
     connect(m_command1, &QPushButton::clicked, this, [this] {
@@ -104,6 +108,7 @@ void Form1::ConnectEvents()
         if (const auto description = ChartDescription(outcome, DecimalSeparator()))
             SetChartDescription(*description);
         UpdateChartMenu();
+        UpdateShockDetails();
     });
 }
 
@@ -127,7 +132,11 @@ void Form1::CreateChartMenu()
                            "Put the values of the boxes on the clipboard, one per line");
     connect(m_copyChart, &QAction::triggered, this, &Form1::CopyChart);
     connect(m_saveChart, &QAction::triggered, this, &Form1::SaveChartAs);
+    m_showShockDetails =
+        action("ShockDetails", "Shock &Details…",
+               "Show the whole shock of the chart's request in a window of its own");
     connect(m_copyResults, &QAction::triggered, this, &Form1::CopyResults);
+    connect(m_showShockDetails, &QAction::triggered, this, &Form1::ShowShockDetails);
     SetChartDescription(EmptyChartDescription);
 }
 
@@ -136,6 +145,7 @@ void Form1::UpdateChartMenu()
     m_copyChart->setEnabled(!m_chart->Empty());
     m_saveChart->setEnabled(!m_chart->Empty());
     m_copyResults->setEnabled(!m_results.Empty());
+    m_showShockDetails->setEnabled(m_results.Request().has_value());
 }
 
 void Form1::SetChartDescription(const std::string& description)
@@ -204,6 +214,27 @@ void Form1::ShowAbout()
     m_about->show();
 }
 
+void Form1::ShowShockDetails()
+{
+    if (!m_shockDetails)
+        m_shockDetails = std::make_unique<FormShockDetails>();
+    UpdateShockDetails();
+    m_shockDetails->show();
+    m_shockDetails->raise();
+}
+
+// The details follow the request the chart shows, as Copy Results does, in the window's decimal
+// separator.
+void Form1::UpdateShockDetails()
+{
+    if (!m_shockDetails)
+        return;
+    const std::optional<RequestOutcome>& request = m_results.Request();
+    m_shockDetails->ShowDetails(ShockRequestText(request, m_decimalSeparator),
+                                request ? ShockDetailsOf(*request, m_state.gas, m_decimalSeparator)
+                                        : ShockDetails{});
+}
+
 std::string Form1::Text(TextBox box) const
 {
     return m_textBoxes[Index(box)]->text().toStdString();
@@ -261,7 +292,9 @@ std::string Form1::DecimalSeparator() const
 void Form1::changeEvent(QEvent* event)
 {
     // Every change of the window's locale, its own or the application's, comes as this event.
-    if (event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::LocaleChange) {
         m_decimalSeparator = locale().decimalPoint().toStdString();
+        UpdateShockDetails();
+    }
     QMainWindow::changeEvent(event);
 }

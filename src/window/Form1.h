@@ -15,6 +15,7 @@
 
 class ChartRecord;
 class FormAbout;
+class FormShockDetails;
 class PictureBox;
 class QAction;
 class QPushButton;
@@ -30,6 +31,8 @@ public:
 
     // The About window, once the menu has created it.
     FormAbout* AboutWindow() const { return m_about.get(); }
+    // The Shock Details window, once the chart's menu has created it.
+    FormShockDetails* ShockDetailsWindow() const { return m_shockDetails.get(); }
 
     // What the chart's context menu does. Copy Chart puts the pixels the chart area shows on the
     // clipboard, Copy Results the values of the request the chart shows as tab-separated lines;
@@ -61,6 +64,8 @@ private:
     void SetChartDescription(const std::string& description);
     void SaveChartAs();
     void ShowAbout();
+    void ShowShockDetails();
+    void UpdateShockDetails();
 
     FormState m_state;
     std::array<TextBoxEdit*, std::size(AllTextBoxes)> m_textBoxes{};
@@ -73,8 +78,10 @@ private:
     QAction* m_copyChart = nullptr;
     QAction* m_saveChart = nullptr;
     QAction* m_copyResults = nullptr;
+    QAction* m_showShockDetails = nullptr;
     std::string m_decimalSeparator; // the window's locale's, renewed when the locale changes
     bool m_clicking = false;        // a click on Command1 is being handled
-    ClickResults m_results;         // what Copy Results copies
+    ClickResults m_results;         // what Copy Results copies, of the request Shock Details shows
     std::unique_ptr<FormAbout> m_about;
+    std::unique_ptr<FormShockDetails> m_shockDetails;
 };

@@ -69,6 +69,10 @@ TEST_P(CopyResults, CopiesTheValuesOfTheRequestTheChartShows)
     }
     EXPECT_EQ(form.results.Text(), GetParam().copied);
     EXPECT_EQ(form.results.Empty(), GetParam().copied.empty());
+    // The request kept with the values, whose shock the window's details show, is the chart's.
+    const std::optional<RequestOutcome>& request = form.results.Request();
+    EXPECT_EQ(request.has_value(), !GetParam().copied.empty());
+    EXPECT_TRUE(!request || request->chartRedrawn);
 }
 
 constexpr auto Beta = OptionButton::Option_Beta;

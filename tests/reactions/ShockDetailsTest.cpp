@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,19 @@ TEST(ShockDetailsText, IsOneNameTabValueLinePerValueThatApplies)
                                         "θ sonic\t22.706\nbranch\tweak\nother β\t83.7001\n");
     EXPECT_TRUE(ShockDetailsOf({OutcomeKind::Rejected, 0.0, 0.0, 0.0, {}}, Air, ".").Empty());
     EXPECT_FALSE(detached.Empty());
+}
+
+TEST(ShockRequestText, SaysWhichRequestTheDetailsAreOf)
+{
+    EXPECT_EQ(ShockRequestText(RequestOutcome{OutcomeKind::Solved, 2.5, 31.85058, 10.5, {}}, ","),
+              "M1 = 2,5, θ = 10,5°, β = 31,8506°");
+    EXPECT_EQ(
+        ShockRequestText(RequestOutcome{OutcomeKind::NoAttachedSolution, 2.0, 0.0, 30.0, {}}, "."),
+        "M1 = 2, θ = 30°: no attached shock");
+    EXPECT_EQ(ShockRequestText(
+                  RequestOutcome{OutcomeKind::CalculationFailed, 1.6058, -3e78, 10.0, {}}, "."),
+              "The chart's request has no shock to show");
+    EXPECT_EQ(ShockRequestText(std::nullopt, "."), "No request: the chart shows none");
 }
 
 } // namespace

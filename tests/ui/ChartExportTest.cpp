@@ -6,6 +6,8 @@
 #include "drawing/ChartFigure.h"
 #include "reactions/ChartDescription.h"
 #include "shell/ShellRequest.h"
+#include "window/FormShockDetails.h"
+#include "window/FormShockDetailsTable.h"
 #include "window/WindowFigureLayout.h"
 
 #include <QAccessible>
@@ -17,13 +19,16 @@
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QLineF>
+#include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -182,7 +187,7 @@ class ChartExportTest : public MainWindowTest {
     QStringList EnabledActions()
     {
         QStringList enabled;
-        for (const char* name : {"CopyChart", "SaveChartAs", "CopyResults"}) {
+        for (const char* name : {"CopyChart", "SaveChartAs", "CopyResults", "ShockDetails"}) {
             if (Action(name)->isEnabled())
                 enabled << name;
         }
@@ -195,6 +200,48 @@ class ChartExportTest : public MainWindowTest {
         Type("Text_Teta", "10");
         Click("Command1");
     }
+    FormShockDetails* OpenShockDetails()
+    {
+        Action("ShockDetails")->trigger();
+        FormShockDetails* details = Window()->ShockDetailsWindow();
+        if (!details)
+            qFatal("no Shock Details window");
+        return details;
+    }
+    // What the Shock Details window shows, as name<TAB>value lines of the rows enabled; a row is
+    // greyed where its value does not apply.
+    static QString Shown(FormShockDetails* details)
+    {
+        QString shown;
+        for (const ShockDetailsRow& row : ShockDetailsRows) {
+            const auto* label = details->findChild<QLabel*>(QString::fromUtf8(row.label));
+            const auto* box = details->findChild<QLineEdit*>(QString::fromUtf8(row.box));
+            if (label->isEnabled() || box->isEnabled() || !box->text().isEmpty())
+                shown += label->text() + '\t' + box->text() + '\n';
+        }
+        return shown;
+    }
+    static QString DetailsText(const ShellRequest& request, const std::string& separator)
+    {
+        return QString::fromStdString(ShockDetailsText(Answer(request, separator).shock));
+    }
+    // Makes a request in the window as a user does: its output chosen when `choose` says so, its
+    // branch, its texts typed and a click on Command1.
+    void Make(const ShellRequest& request, bool choose)
+    {
+        if (choose)
+            Click(ControlName(*request.output).data());
+        if (request.output == Beta)
+            Click(ControlName(request.branch).data());
+        for (const auto& [box, text] : {std::pair{"Text_M1", &request.M1},
+                                        {"Text_Teta", &request.Teta},
+                                        {"Text_Beta", &request.Beta}}) {
+            if (*text)
+                Type(box, QString::fromStdString(**text));
+        }
+        Click("Command1");
+    }
+
     // The menu that opens on the chart, and what a screen reader hears of its items.
     QStringList MenuOpenedBy(const std::function<void()>& open)
     {
@@ -262,10 +309,11 @@ private slots:
         Type("Text_M1", "2");
         Type("Text_Teta", "30");
         Click("Command1"); // detached: a chart, and M1 and θ without a shock
-        QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs", "CopyResults"}));
+        const QStringList all{"CopyChart", "SaveChartAs", "CopyResults", "ShockDetails"};
+        QCOMPARE(EnabledActions(), all);
         Type("Text_Teta", "10");
         Click("Command1");
-        QCOMPARE(EnabledActions(), QStringList({"CopyChart", "SaveChartAs", "CopyResults"}));
+        QCOMPARE(EnabledActions(), all);
         // The chart is cleared; the results stay in their boxes but belong to no request now.
         Click("Option_M1");
         QCOMPARE(EnabledActions(), QStringList());
@@ -274,7 +322,8 @@ private slots:
     void TheMenuOpensByMouseKeyAndShiftF10()
     {
         SolveBeta();
-        const QStringList expected{"Copy Chart", "Save Chart As…", "Copy Results"};
+        const QStringList expected{"Copy Chart", "Save Chart As…", "Copy Results",
+                                   "Shock Details…"};
         Picture()->setFocus();
         QCOMPARE(MenuOpenedBy([&] {
                      QTest::keyClick(Window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
@@ -343,6 +392,111 @@ private slots:
         QVERIFY(Control<QLineEdit>("Text_p2p1")->text() != "1"); // the strong shock's, still shown
         Action("CopyResults")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), "M1\t2abc\nθ\t10.6229\nβ\t40\n");
+    }
+
+    void ShockDetailsOpensOnceModelessAndWithoutOwner()
+    {
+        SolveBeta();
+        FormShockDetails* details = OpenShockDetails();
+        details->close();
+        QCOMPARE(OpenShockDetails(), details);
+        QVERIFY(details->isVisible() && !details->isModal() && !details->parentWidget());
+        QCOMPARE(details->windowTitle(), "Shock Details");
+        int shown = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            shown += top->objectName() == "Form_ShockDetails" && top->isVisible();
+        QCOMPARE(shown, 1);
+        // Each value's caption fits; its box and the button have a name and a description for a
+        // screen reader.
+        for (const ShockDetailsRow& row : ShockDetailsRows) {
+            auto* label = details->findChild<QLabel*>(QString::fromUtf8(row.label));
+            QVERIFY2(label->sizeHint().width() <= label->width(), row.label.data());
+            auto* box = details->findChild<QLineEdit*>(QString::fromUtf8(row.box));
+            QVERIFY2(!box->accessibleName().isEmpty() && !box->accessibleDescription().isEmpty(),
+                     row.box.data());
+        }
+        auto* copy = details->findChild<QPushButton*>("Command_CopyDetails");
+        QVERIFY(!copy->accessibleName().isEmpty() && !copy->accessibleDescription().isEmpty());
+        auto* request = details->findChild<QLabel*>("Label_Request");
+        QVERIFY(request->heightForWidth(request->width()) <= request->height());
+    }
+
+    // The window shows the whole shock of the request the chart shows, as Copy Results copies
+    // it, each value as the shell gives it for that request: each click that draws a chart gives
+    // it its request, a refusal leaves it, an output choice empties it.
+    void ShockDetailsFollowEveryClick()
+    {
+        struct Step {
+            ShellRequest request;
+            bool choose; // the output is chosen before typing
+            int shows;   // the step whose request the window shows after this one
+            QString title;
+        };
+        const Step steps[] = {
+            {{Beta, Weak, "2", "10", {}}, true, 0, "M1 = 2, θ = 10°, β = 39.3139°"},
+            {{OptionButton::Option_Teta, Weak, "2", {}, "40"},
+             true,
+             1,
+             "M1 = 2, θ = 10.6229°, β = 40°"},
+            {{Mach, Weak, {}, "10", "40"}, true, 2, "M1 = 1.9668, θ = 10°, β = 40°"},
+            {{Beta, OptionButton::Option_Strong, "2", "10", {}},
+             true,
+             3,
+             "M1 = 2, θ = 10°, β = 83.7001°"},
+            {{Beta, Weak, "2", "30", {}}, true, 4, "M1 = 2, θ = 30°: no attached shock"},
+            {{Beta, Weak, "1", "10", {}}, false, 4, "M1 = 2, θ = 30°: no attached shock"},
+        };
+        FormShockDetails* details = nullptr;
+        for (const Step& step : steps) {
+            Make(step.request, step.choose);
+            if (!details)
+                details = OpenShockDetails();
+            QCOMPARE(details->findChild<QLabel*>("Label_Request")->text(), step.title);
+            QCOMPARE(Shown(details), DetailsText(steps[step.shows].request, "."));
+        }
+        QCOMPARE(details->findChild<QLineEdit*>("Text_LeastAttaching")->text(), "2.5192");
+        Click("Option_M1");
+        QCOMPARE(details->findChild<QLabel*>("Label_Request")->text(),
+                 "No request: the chart shows none");
+        QCOMPARE(Shown(details), "");
+        QVERIFY(!Action("ShockDetails")->isEnabled());
+    }
+
+    void ShockDetailsAreCopiedByTheButtonAndCtrlC()
+    {
+        SolveBeta();
+        FormShockDetails* details = OpenShockDetails();
+        const QString copied = DetailsText({Beta, Weak, "2", "10", {}}, ".");
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(details->findChild<QPushButton*>("Command_CopyDetails"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+
+        for (const QString& expected : {copied, QString("kept")}) {
+            details->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(details));
+            QGuiApplication::clipboard()->setText("kept");
+            QTest::keyClick(details->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+            // Nothing shown, nothing copied: the clipboard keeps what it had.
+            Click("Option_Beta");
+        }
+        QVERIFY(!details->findChild<QPushButton*>("Command_CopyDetails")->isEnabled());
+    }
+
+    void ShockDetailsAreInTheWindowsDecimalSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Reopen();
+        QLocale::setDefault(QLocale::c());
+        SolveBeta();
+        FormShockDetails* details = OpenShockDetails();
+        QCOMPARE(details->findChild<QLabel*>("Label_Request")->text(),
+                 "M1 = 2, θ = 10°, β = 39,3139°");
+        QCOMPARE(details->findChild<QLineEdit*>("Text_Mn1")->text(), "1,26714");
+        QCOMPARE(Shown(details), DetailsText({Beta, Weak, "2", "10", {}}, ","));
+        // A locale the window is given later is the one its details are written in.
+        Window()->setLocale(QLocale::c());
+        QCOMPARE(Shown(details), DetailsText({Beta, Weak, "2", "10", {}}, "."));
     }
 
     void SavedFiguresAreWholeFilesOfTheirFormat()

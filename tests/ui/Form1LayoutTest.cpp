@@ -437,7 +437,8 @@ private slots:
 
         // Every description ends by saying that the chart has a context menu.
         const QString menu =
-            ". Its context menu (Shift+F10) copies the chart or the results, or saves the chart";
+            ". Its context menu (Shift+F10) copies the chart or the results, saves "
+            "the chart, or shows the shock's details";
         QCOMPARE(Picture()->accessibleDescription(), "θ–β chart, empty" + menu);
         Click("Option_Beta");
         Type("Text_M1", "2");
