@@ -3,6 +3,7 @@
 #include "chart/ChartRecord.h"
 #include "drawing/ChartFigure.h"
 #include "reactions/ChartDescription.h"
+#include "reactions/ChartPoint.h"
 #include "reactions/Command1Click.h"
 #include "reactions/OutputSelection.h"
 #include "reactions/ResultsText.h"
@@ -20,11 +21,13 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 
 namespace {
 
@@ -63,6 +66,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     m_command1 = Find<QPushButton>("Command1");
     m_picture1 = Find<PictureBox>("Picture1");
     m_chart = std::make_unique<ChartRecord>(m_picture1->Surface());
+    m_picture1->installEventFilter(this);
     CreateChartMenu();
     ConnectEvents();
 
@@ -233,6 +237,35 @@ void Form1::UpdateShockDetails()
     m_shockDetails->ShowDetails(ShockRequestText(request, m_decimalSeparator),
                                 request ? ShockDetailsOf(*request, m_state.gas, m_decimalSeparator)
                                         : ShockDetails{});
+}
+
+// The tooltip's text changes from pixel to pixel: it is shown for the pixel under the pointer and
+// hidden as soon as the pointer leaves it, and the next tooltip event, which follows a moment
+// later while a tip has just been shown, gives the next pixel's.
+bool Form1::ShowChartTip(const QHelpEvent& event)
+{
+    const QRect area = m_picture1->contentsRect();
+    if (!area.contains(event.pos()))
+        return false;
+    // The middle of the pixel under the pointer.
+    const QPointF at = QPointF(event.pos() - area.topLeft()) + QPointF(0.5, 0.5);
+    const auto point = ChartPointAt(*m_chart, at.x(), at.y(), area.width(), area.height());
+    if (!point)
+        return false;
+    QToolTip::showText(
+        event.globalPos(),
+        QString::fromStdString(ChartPointText(*point, m_state.gas, m_decimalSeparator)), m_picture1,
+        QRect(event.pos(), QSize(1, 1)));
+    return true;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // An axis letter passes the event on to the chart, as a widget without a tooltip does.
+    if (watched == m_picture1 && event->type() == QEvent::ToolTip &&
+        ShowChartTip(static_cast<const QHelpEvent&>(*event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 std::string Form1::Text(TextBox box) const

@@ -18,6 +18,7 @@ class FormAbout;
 class FormShockDetails;
 class PictureBox;
 class QAction;
+class QHelpEvent;
 class QPushButton;
 class QRadioButton;
 class TextBoxEdit;
@@ -54,6 +55,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // The chart's tooltip: the shock through the point under the pointer.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     template <typename Control>
@@ -66,6 +69,7 @@ private:
     void ShowAbout();
     void ShowShockDetails();
     void UpdateShockDetails();
+    bool ShowChartTip(const QHelpEvent& event);
 
     FormState m_state;
     std::array<TextBoxEdit*, std::size(AllTextBoxes)> m_textBoxes{};

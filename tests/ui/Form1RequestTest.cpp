@@ -3,15 +3,38 @@
 #include "MainWindow.h"
 
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 
 #include <optional>
 
 class Form1RequestTest : public MainWindowTest {
     Q_OBJECT
+
+    // The chart's tooltip at the pixel where the chart maps (β, θ), as a pointer resting there
+    // asks for it; empty when none shows.
+    QString TipAt(double beta, double teta)
+    {
+        // The chart maps β from −10 to 100 across and θ from 35 down to −5.
+        const QRect area = Picture()->contentsRect();
+        const QPoint at = area.topLeft() + QPoint(int((beta + 10) * area.width() / 110),
+                                                  int((35 - teta) * area.height() / 40));
+        QHelpEvent event(QEvent::ToolTip, at, Picture()->mapToGlobal(at));
+        QApplication::sendEvent(Picture(), &event);
+        const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QToolTip::hideText();
+        return tip;
+    }
+    // The M1 a tip gives, in `separator`.
+    static double MachOf(QString tip, QChar separator)
+    {
+        const qsizetype at = tip.indexOf("M1 = ");
+        return at < 0 ? 0 : tip.mid(at + 5).section(',', 0, 0).replace(separator, '.').toDouble();
+    }
 
 private slots:
     void initTestCase() { SetUpApplication(); }
@@ -231,6 +254,30 @@ private slots:
             }
             QCOMPARE(onScreen, drawn);
         }
+    }
+
+    // The shock through the point under the pointer, on either branch, or why none passes there;
+    // within what a pixel resolves, the curve of the request's M1 at its solutions.
+    void TheChartsTooltipGivesTheShockUnderThePointer()
+    {
+        QCOMPARE(TipAt(39.3139, 10), QString()); // nothing drawn
+        Click("Option_Beta");
+        Type("Text_M1", "2");
+        Type("Text_Teta", "10");
+        Click("Command1");
+        const QString weak = TipAt(39.3139, 10);
+        QVERIFY2(weak.startsWith("β 39.") && weak.endsWith(", weak"), qPrintable(weak));
+        QVERIFY2(qAbs(MachOf(weak, '.') - 2) < 0.05, qPrintable(weak));
+        const QString strong = TipAt(83.7001, 10);
+        QVERIFY2(strong.startsWith("β 83.") && strong.endsWith(", strong"), qPrintable(strong));
+        QVERIFY2(qAbs(MachOf(strong, '.') - 2) < 0.05, qPrintable(strong));
+        QVERIFY2(TipAt(20, 30).endsWith("°: no shock, θ too large for any M1"), "above the curves");
+        QVERIFY2(TipAt(50, -2).endsWith("°: no shock, θ ≤ 0"), "below the β axis");
+        // In the window's decimal separator.
+        Window()->setLocale(QLocale(QLocale::German, QLocale::Germany));
+        const QString comma = TipAt(39.3139, 10);
+        QVERIFY2(comma.startsWith("β 39,") && qAbs(MachOf(comma, ',') - 2) < 0.05,
+                 qPrintable(comma));
     }
 
     void ARequestThatNeverConvergesSaysSoThenDrawsThenSaysTetaMax()
