@@ -134,11 +134,11 @@ void Form1::CreateChartMenu()
                          "Save the chart as a PNG image, an SVG drawing or a PDF document");
     m_copyResults = action("CopyResults", "Copy &Results",
                            "Put the values of the boxes on the clipboard, one per line");
-    connect(m_copyChart, &QAction::triggered, this, &Form1::CopyChart);
-    connect(m_saveChart, &QAction::triggered, this, &Form1::SaveChartAs);
     m_showShockDetails =
         action("ShockDetails", "Shock &Details…",
                "Show the whole shock of the chart's request in a window of its own");
+    connect(m_copyChart, &QAction::triggered, this, &Form1::CopyChart);
+    connect(m_saveChart, &QAction::triggered, this, &Form1::SaveChartAs);
     connect(m_copyResults, &QAction::triggered, this, &Form1::CopyResults);
     connect(m_showShockDetails, &QAction::triggered, this, &Form1::ShowShockDetails);
     SetChartDescription(EmptyChartDescription);

@@ -25,7 +25,7 @@ FormShockDetails::FormShockDetails(QWidget* parent) : QWidget(parent)
     setObjectName("Form_ShockDetails");
     setWindowTitle("Shock Details");
     resize(TwipsToPixels(ShockDetailsTwips.width()), TwipsToPixels(ShockDetailsTwips.height()));
-    QWidget* first = BuildControls(FormShockDetailsTable, this);
+    BuildControls(FormShockDetailsTable, this);
 
     m_request = findChild<QLabel*>("Label_Request");
     m_request->setWordWrap(true);
@@ -40,7 +40,6 @@ FormShockDetails::FormShockDetails(QWidget* parent) : QWidget(parent)
     m_copyShortcut = new QShortcut(QKeySequence::Copy, this);
     connect(m_copyShortcut, &QShortcut::activated, this, &FormShockDetails::CopyDetails);
     ShowDetails(ShockRequestText(std::nullopt, "."), {});
-    first->setFocus();
 }
 
 void FormShockDetails::ShowDetails(const std::string& request, const ShockDetails& details)

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <string>
 
 class QLabel;
