@@ -28,8 +28,7 @@ float Narrow(double value)
 // curve its Mach angle on the β axis, then the 21 samples up to the normal shock. A step without
 // a result ends the list, and drawing the curves stops there with that fault.
 struct CurvePoints {
-    static constexpr int Samples = 20;
-    static constexpr int PointsPerCurve = Samples + 2;
+    static constexpr int PointsPerCurve = 22;
 
     std::vector<std::array<float, 2>> points;
     std::exception_ptr fault;
@@ -38,19 +37,8 @@ struct CurvePoints {
     {
         points.reserve(20 * PointsPerCurve);
         try {
-            for (int k = 11; k <= 30; ++k) {
-                const double M = k / 10.0;
-                const double mu = MachAngleBySquareRoot(M);
-                const double step = (state.Pi / 2.0 - mu) / Samples;
-                points.push_back({Narrow(mu / state.DegToRad), 0});
-                for (int i = 0; i <= Samples; ++i) {
-                    // The last sample is the normal shock, exactly at 90°.
-                    const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
-                    const float x = Narrow(beta / state.DegToRad);
-                    points.push_back(
-                        {x, Narrow(-Deflection(M, beta, state.gas.gamma) / state.DegToRad)});
-                }
-            }
+            for (int k = 11; k <= 30; ++k)
+                AppendCurvePoints(k / 10.0, state, points);
         } catch (const ArithmeticFault&) {
             fault = std::current_exception();
         }
@@ -89,6 +77,20 @@ const CurvePoints& PointsFor(const FormState& state)
 
 } // namespace
 
+void AppendCurvePoints(double M, const FormState& state, std::vector<std::array<float, 2>>& points)
+{
+    constexpr int Samples = 20;
+    const double mu = MachAngleBySquareRoot(M);
+    const double step = (state.Pi / 2.0 - mu) / Samples;
+    points.push_back({Narrow(mu / state.DegToRad), 0});
+    for (int i = 0; i <= Samples; ++i) {
+        // The last sample is the normal shock, exactly at 90°.
+        const double beta = i == Samples ? state.Pi / 2.0 : mu + i * step;
+        const float x = Narrow(beta / state.DegToRad);
+        points.push_back({x, Narrow(-Deflection(M, beta, state.gas.gamma) / state.DegToRad)});
+    }
+}
+
 void grafik(ControlModel& form, const FormState& state, double M1)
 {
     form.SetVisible(Element::Label_Beta, true);
@@ -96,7 +98,7 @@ void grafik(ControlModel& form, const FormState& state, double M1)
 
     ChartSurface& surface = form.Picture1();
     surface.Clear();
-    surface.SetScale(-10, -35, 100, 5);
+    surface.SetScale(chart::Left, chart::Top, chart::Right, chart::Bottom);
     surface.DrawLine(0, 0, 0, -34, std::nullopt);
     surface.DrawLine(0, 0, 95, 0, std::nullopt);
 
