@@ -288,7 +288,8 @@ int RunFromShell(int argc, char* argv[])
     }
     const std::string caption = ChartDescription(answer.outcome, separator).value_or("θ–β chart");
     if (const auto failure =
-            SaveChartFigure(chart, WindowFigureLayout(), QString::fromStdString(caption), path)) {
+            SaveChartFigure(chart, ChartFigureRequest(answer.outcome, request.gas, separator),
+                            WindowFigureLayout(), QString::fromStdString(caption), path)) {
         Print(stderr, QString(ProgramName) + ": the chart could not be saved to " + path + ": " +
                           *failure + "\n");
         return WriteFailedStatus;

@@ -1,6 +1,7 @@
 #include "drawing/ChartFigure.h"
 
 #include "chart/ChartRecord.h"
+#include "chart/FigureLines.h"
 #include "chart/FigureTicks.h"
 #include "drawing/Colours.h"
 #include "drawing/PainterSurface.h"
@@ -27,12 +28,50 @@ constexpr int CaptionHeight = 20; // the caption's first line below the chart
 constexpr int CaptionMargin = 4;  // on either side of the caption
 constexpr int PngScale = 2;
 
-// Where the chart's coordinates (x is β, y is −θ) lie in the figure's.
-struct ChartMap {
-    QSizeF area;
-    qreal X(qreal x) const { return (x + 10) * area.width() / 110; }
-    qreal Y(qreal y) const { return (y + 35) * area.height() / 40; }
-};
+constexpr qreal DashedWidth = 0.6; // the θmax and sonic lines, thinner than the curves
+
+// The labels' glyphs reach up to the capitals' height; a unit around them keeps the lines off.
+TextMetrics MetricsOf(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return {[metrics](std::string_view text) {
+                return metrics.horizontalAdvance(QString::fromUtf8(text.data(), text.size()));
+            },
+            metrics.capHeight() + 1, 1};
+}
+
+// The lines and labels that make the figure explain itself, over the chart area's drawing: the
+// θmax and sonic lines thin and dashed, the request's own curve dashed as wide as the curves.
+void DrawLinesAndLabels(QPainter& painter, const FigureRequest& request, const FigureLayout& layout)
+{
+    const FigureArea area{qreal(layout.chart.width()), qreal(layout.chart.height())};
+    painter.setClipRect(QRectF(QPointF(), layout.chart));
+    for (const FigureLine& line : FigureLines(request)) {
+        const bool own = line.kind == FigureLine::Kind::OwnCurve;
+        QPen pen(ToQColor(line.colour), own ? 1.0 : DashedWidth);
+        pen.setDashPattern(own ? QList<qreal>{6, 3} : QList<qreal>{8, 5});
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        QPolygonF points;
+        for (const FigurePoint& point : line.points)
+            points << QPointF(area.X(point.x), area.Y(point.y));
+        painter.drawPolyline(points);
+    }
+    painter.setClipping(false);
+
+    // Each label on the background's colour, which breaks the lines where it stands.
+    painter.setFont(layout.text);
+    const TextMetrics metrics = MetricsOf(layout.text);
+    for (const FigureLabel& label : FigureLabels(request, area, metrics)) {
+        const LabelBox box = BoxOf(label, area, metrics);
+        painter.fillRect(QRectF(QPointF(box.left, box.top), QPointF(box.right, box.bottom)),
+                         ToQColor(LightYellow));
+        painter.setPen(ToQColor(label.colour));
+        painter.drawText(QPointF(area.X(label.at.x), area.Y(label.at.y)),
+                         QString::fromStdString(label.text));
+    }
+}
 
 // The caption in lines as wide as the figure, as the chart's figure layout breaks it; a word too
 // wide for a line of its own is shortened with "…".
@@ -62,8 +101,8 @@ QSize FigureSize(const FigureLayout& layout, const QStringList& captionLines)
             layout.chart.height() + CaptionHeight + extraLines * CaptionLineSpacing(layout)};
 }
 
-void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout& layout,
-                const QStringList& captionLines)
+void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureRequest& request,
+                const FigureLayout& layout, const QStringList& captionLines)
 {
     const QRectF whole(QPointF(), FigureSize(layout, captionLines));
     painter.fillRect(whole, ToQColor(LightYellow));
@@ -71,9 +110,9 @@ void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout&
         PainterSurface surface(painter, QRectF(QPointF(), layout.chart), ToQColor(LightYellow));
         chart.Replay(surface);
     }
-    painter.setClipping(false);
+    DrawLinesAndLabels(painter, request, layout);
 
-    const ChartMap map{layout.chart};
+    const FigureArea map{qreal(layout.chart.width()), qreal(layout.chart.height())};
     painter.setFont(layout.text);
     painter.setPen(QPen(Qt::black, 1));
     const QFontMetricsF metrics(layout.text);
@@ -110,20 +149,24 @@ void DrawFigure(QPainter& painter, const ChartRecord& chart, const FigureLayout&
 }
 
 std::optional<QString> Paint(QPaintDevice& device, const ChartRecord& chart,
-                             const FigureLayout& layout, const QStringList& captionLines,
-                             qreal scale)
+                             const FigureRequest& request, const FigureLayout& layout,
+                             const QStringList& captionLines, qreal scale)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return QString("cannot draw the figure");
     painter.scale(scale, scale);
-    DrawFigure(painter, chart, layout, captionLines);
+    // From the start in the figure's font, not the application's, which an SVG names in every
+    // group it writes: a figure is the same from the window as from the shell.
+    painter.setFont(layout.text);
+    DrawFigure(painter, chart, request, layout, captionLines);
     painter.end();
     return std::nullopt;
 }
 
 std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartRecord& chart,
-                             const FigureLayout& layout, const QString& caption)
+                             const FigureRequest& request, const FigureLayout& layout,
+                             const QString& caption)
 {
     const QStringList captionLines = CaptionLines(caption, layout);
     const QSize size = FigureSize(layout, captionLines);
@@ -132,7 +175,7 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
         // Painted at the window's 96 dpi and scaled, so that the text grows with the lines; the
         // file then says it holds twice as many pixels per inch.
         QImage image(size * PngScale, QImage::Format_RGB32);
-        if (auto failure = Paint(image, chart, layout, captionLines, PngScale))
+        if (auto failure = Paint(image, chart, request, layout, captionLines, PngScale))
             return failure;
         image.setDotsPerMeterX(qRound(96.0 * PngScale / 0.0254));
         image.setDotsPerMeterY(qRound(96.0 * PngScale / 0.0254));
@@ -148,7 +191,7 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
         svg.setResolution(96);
         svg.setTitle("θ–β chart");
         svg.setDescription(caption);
-        return Paint(svg, chart, layout, captionLines, 1);
+        return Paint(svg, chart, request, layout, captionLines, 1);
     }
     case FigureFormat::Pdf: {
         QPdfWriter pdf(&file);
@@ -158,7 +201,7 @@ std::optional<QString> Write(QBuffer& file, FigureFormat format, const ChartReco
         pdf.setPageMargins(QMarginsF());
         pdf.setTitle(caption);
         pdf.setCreator(ProgramName);
-        return Paint(pdf, chart, layout, captionLines, 1);
+        return Paint(pdf, chart, request, layout, captionLines, 1);
     }
     }
     return QString("unknown format");
@@ -188,8 +231,9 @@ std::optional<FigureFormat> FigureFormatOf(const QString& path)
     return std::nullopt;
 }
 
-std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureLayout& layout,
-                                       const QString& caption, const QString& path)
+std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureRequest& request,
+                                       const FigureLayout& layout, const QString& caption,
+                                       const QString& path)
 {
     const std::optional<FigureFormat> format = FigureFormatOf(path);
     if (!format)
@@ -198,7 +242,7 @@ std::optional<QString> SaveChartFigure(const ChartRecord& chart, const FigureLay
     // do not all tell when their device fails (a full disk, say).
     QBuffer figure;
     figure.open(QIODevice::WriteOnly);
-    if (auto failure = Write(figure, *format, chart, layout, caption))
+    if (auto failure = Write(figure, *format, chart, request, layout, caption))
         return failure;
     // The figure is written under a temporary name and renamed over the file: that suits a regular
     // file only. A pipe, a device or a socket would be replaced by the figure and is refused (a

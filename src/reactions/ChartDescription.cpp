@@ -25,3 +25,9 @@ std::optional<std::string> ChartDescription(const RequestOutcome& outcome,
     }
     return std::nullopt;
 }
+
+FigureRequest ChartFigureRequest(const RequestOutcome& outcome, const PerfectGas& gas,
+                                 const std::string& decimalSeparator)
+{
+    return {outcome.chartRedrawn ? std::optional(outcome.M1) : std::nullopt, gas, decimalSeparator};
+}

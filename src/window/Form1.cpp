@@ -109,8 +109,10 @@ void Form1::ConnectEvents()
         m_picture1->ReleaseChanges();
         m_clicking = false;
         m_results.End(outcome);
-        if (const auto description = ChartDescription(outcome, DecimalSeparator()))
+        if (const auto description = ChartDescription(outcome, DecimalSeparator())) {
             SetChartDescription(*description);
+            m_figureRequest = ChartFigureRequest(outcome, m_state.gas, DecimalSeparator());
+        }
         UpdateChartMenu();
         UpdateShockDetails();
     });
@@ -205,7 +207,7 @@ void Form1::SaveChart(const QString& path)
 {
     if (m_chart->Empty())
         return;
-    if (const auto failure = SaveChartFigure(*m_chart, WindowFigureLayout(),
+    if (const auto failure = SaveChartFigure(*m_chart, m_figureRequest, WindowFigureLayout(),
                                              QString::fromStdString(m_chartDescription), path))
         ShowMessage(
             QString("The chart could not be saved to %1: %2").arg(path, *failure).toStdString());

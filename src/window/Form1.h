@@ -4,6 +4,7 @@
 // program's logic through the control model; it holds no logic of its own. Its controls are
 // built from its table (Form1Table.h).
 
+#include "chart/FigureLines.h"
 #include "form/ControlModel.h"
 #include "form/FormState.h"
 #include "reactions/ResultsText.h"
@@ -79,6 +80,7 @@ private:
     PictureBox* m_picture1 = nullptr;
     std::unique_ptr<ChartRecord> m_chart; // what Picture1 shows, kept for a figure
     std::string m_chartDescription;       // also the caption of a saved figure
+    FigureRequest m_figureRequest;        // the request whose chart a saved figure shows
     QAction* m_copyChart = nullptr;
     QAction* m_saveChart = nullptr;
     QAction* m_copyResults = nullptr;

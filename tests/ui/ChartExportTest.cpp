@@ -21,6 +21,7 @@
 #include <QLineF>
 #include <QLocale>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -539,6 +540,42 @@ private slots:
         QVERIFY(drawing.count("<path") + drawing.count("<polyline") + drawing.count("<line") > 400);
     }
 
+    // Save Chart As… and the command line's --chart give the same file for the same request,
+    // which names the lines and, for an M1 that is none of the chart's twenty, draws its curve.
+    void TheWindowAndTheShellSaveTheSameFigure()
+    {
+        QTemporaryDir folder;
+        for (const auto& [m1, teta, own] :
+             {std::tuple{"2.345", "10", true}, {"2", "10", false}, {"1.05", "30", true}}) {
+            Click("Option_Beta");
+            Type("Text_M1", m1);
+            Type("Text_Teta", teta);
+            Click("Command1");
+            for (const char* suffix : {"svg", "png"}) {
+                const QString window = folder.filePath(QString("window.") + suffix);
+                const QString shell = folder.filePath(QString("shell.") + suffix);
+                Window()->SaveChart(window);
+                QProcess program;
+                program.start(OSC_PROGRAM,
+                              {"--output", "beta", "--m1", m1, "--theta", teta, "--chart", shell});
+                QVERIFY(program.waitForFinished(20000));
+                QFile a(window), b(shell);
+                QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+                const QByteArray bytes = a.readAll();
+                QVERIFY2(bytes == b.readAll(), qPrintable(QString(m1) + " " + suffix));
+                if (QString(suffix) == "svg") {
+                    // The SVG writes "θ" and "max" as two runs of text.
+                    QStringList texts;
+                    for (const SvgFigure::Text& text : ReadSvg(window).texts)
+                        texts << text.text;
+                    QVERIFY(texts.join('|').contains("θ|max|M2 = 1"));
+                    QVERIFY(texts.contains("1.5"));
+                    QCOMPARE(texts.contains(m1), own);
+                }
+            }
+        }
+    }
+
     void SaveChartAsGivesTheChosenTypeAndAsksBeforeReplacing()
     {
         SolveBeta();
@@ -597,11 +634,13 @@ private slots:
     void ASavedFigureDrawsWhatTheChartsCallsSay()
     {
         ChartRecord chart;
-        Answer({Beta, Weak, "2", "10", {}}, ".", &chart);
+        const ShellAnswer answer = Answer({Beta, Weak, "2", "10", {}}, ".", &chart);
         QTemporaryDir folder;
         const QString path = folder.filePath("solved.svg");
         const FigureLayout layout = WindowFigureLayout();
-        QCOMPARE(SaveChartFigure(chart, layout, "caption", path), std::nullopt);
+        QCOMPARE(SaveChartFigure(chart, ChartFigureRequest(answer.outcome, Air, "."), layout,
+                                 "caption", path),
+                 std::nullopt);
         const SvgFigure figure = ReadSvg(path);
         CallsInFigure calls(layout.chart);
         chart.Replay(calls);
@@ -670,7 +709,9 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("failed.svg");
         const FigureLayout layout = WindowFigureLayout();
-        QCOMPARE(SaveChartFigure(chart, layout, caption, path), std::nullopt);
+        QCOMPARE(SaveChartFigure(chart, ChartFigureRequest(answer.outcome, Air, "."), layout,
+                                 caption, path),
+                 std::nullopt);
 
         const SvgFigure figure = ReadSvg(path);
         const QStringList lines = CaptionLines(figure, layout.chart.height());

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -307,6 +308,20 @@ private slots:
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
             QVERIFY2(file.readAll().startsWith(start), qPrintable(name));
         }
+
+        // The sonic line's label stands where the line leaves the chart's top, or, in a gas
+        // whose θmax stays below 19.5°, where it ends; the baseline of its text in the drawing.
+        const auto sonicLabelAt = [&](const QStringList& gamma) {
+            const QString path = folder.filePath("gas.svg");
+            Start(solved + QStringList{path} + gamma, "C.UTF-8", {});
+            QFile file(path);
+            const QString svg = file.open(QIODevice::ReadOnly) ? QString(file.readAll()) : "";
+            const QRegularExpression text(R"re( y="([0-9.]+)"[^>]*>M2 = 1</text>)re");
+            return text.match(svg).captured(1).toDouble();
+        };
+        QVERIFY(sonicLabelAt({}) > 5 && sonicLabelAt({}) < 20);
+        QVERIFY(sonicLabelAt({"--gamma", "1.3"}) > 5 && sonicLabelAt({"--gamma", "1.3"}) < 20);
+        QVERIFY(sonicLabelAt({"--gamma", "3"}) > 100);
 
         // A request that draws no chart writes none and says so; the status stays its own.
         const Run refused = Start(
