@@ -3,15 +3,11 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QMenuBar>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 
-#include <algorithm>
-#include <cmath>
 #include <functional>
-#include <iterator>
 
 namespace {
 
@@ -102,58 +98,6 @@ void DrawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& pale
 
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
 
-bool ClassicStyle::DrawKeptPanel(const QStyleOptionFrame& option, QPainter& painter) const
-{
-    // Only where a copy lands exactly as the drawing would: onto an image of one of the usual
-    // formats, moved by whole pixels and nothing else, opaque colours drawn over what is there,
-    // no clip of the painter's own (an antialiased one blends the strips' corners twice).
-    QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    if (!target || target->devType() != QInternal::Image)
-        return false;
-    const QImage::Format format = static_cast<QImage*>(target)->format();
-    const QTransform& place = painter.deviceTransform();
-    const QBrush& base = option.palette.brush(QPalette::Base);
-    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
-        place.type() > QTransform::TxTranslate || place.dx() != std::floor(place.dx()) ||
-        place.dy() != std::floor(place.dy()) || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        painter.hasClipping() || base.style() != Qt::SolidPattern)
-        return false;
-
-    const QPalette& palette = option.palette;
-    const QRgb colours[5] = {base.color().rgba(), palette.color(QPalette::Dark).rgba(),
-                             palette.color(QPalette::Light).rgba(),
-                             palette.color(QPalette::Shadow).rgba(),
-                             palette.color(QPalette::Midlight).rgba()};
-    const QSize size = option.rect.size();
-    // The border's two rings and the inside cover the whole panel, in opaque colours only.
-    if (size.width() < 4 || size.height() < 4 ||
-        std::any_of(std::begin(colours), std::end(colours),
-                    [](QRgb colour) { return qAlpha(colour) != 255; }))
-        return false;
-    auto kept = std::find_if(m_panels.begin(), m_panels.end(), [&](const Panel& panel) {
-        return panel.size == size && panel.image.format() == format &&
-               std::equal(std::begin(colours), std::end(colours), std::begin(panel.colours));
-    });
-    if (kept == m_panels.end()) {
-        constexpr std::size_t Kept = 8;
-        if (m_panels.size() == Kept)
-            m_panels.erase(m_panels.begin());
-        Panel panel{size, {}, QImage(size, format)};
-        std::copy(std::begin(colours), std::end(colours), std::begin(panel.colours));
-        QPainter drawing(&panel.image);
-        DrawPanel(drawing, QRect(QPoint(0, 0), size), palette);
-        drawing.end();
-        m_panels.push_back(std::move(panel));
-        kept = m_panels.end() - 1;
-    } else if (kept != m_panels.end() - 1) {
-        std::rotate(kept, kept + 1, m_panels.end());
-        kept = m_panels.end() - 1;
-    }
-    painter.drawImage(option.rect.topLeft(), kept->image);
-    return true;
-}
-
 QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                  const QWidget* widget) const
 {
@@ -175,8 +119,7 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     case PE_PanelLineEdit:
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
             if (frame->lineWidth > 0) {
-                if (!DrawKeptPanel(*frame, *painter))
-                    DrawPanel(*painter, option->rect, option->palette);
+                DrawPanel(*painter, option->rect, option->palette);
                 return;
             }
         }

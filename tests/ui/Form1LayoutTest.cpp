@@ -306,58 +306,6 @@ private slots:
         }
     }
 
-    // A text box's panel is drawn once and copied from then on; each copy must be what drawing
-    // it there would give, whatever the colours, size, place, format or painter.
-    void ABoxPanelIsCopiedAsDrawn()
-    {
-        ClassicStyle style;
-        QPalette red = QApplication::palette();
-        red.setColor(QPalette::Base, Qt::red);
-        QPalette clear = QApplication::palette();
-        clear.setColor(QPalette::Base, QColor(0, 0, 255, 128));
-        QPalette disabled = QApplication::palette();
-        disabled.setCurrentColorGroup(QPalette::Disabled);
-        for (const QImage::Format format :
-             {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16}) {
-            for (const QPalette& palette : {QApplication::palette(), red, clear, disabled, red}) {
-                for (const QSize size :
-                     {QSize(73, 20), QSize(3, 3), QSize(40, 12), QSize(73, 20)}) {
-                    for (const QTransform& place :
-                         {QTransform(), QTransform::fromTranslate(3, 5),
-                          QTransform::fromTranslate(0.5, 0), QTransform::fromScale(2, 2)}) {
-                        QStyleOptionFrame option;
-                        option.rect = QRect(QPoint(1, 2), size);
-                        option.palette = palette;
-                        option.lineWidth = 2;
-                        QImage copied(160, 60, format);
-                        copied.fill(Qt::green);
-                        QImage drawn = copied;
-                        QPainterPath rounded;
-                        rounded.addRoundedRect(QRectF(0, 0, 40, 18), 5, 5);
-                        const bool clipped = size.width() == 40; // antialiased, round corners
-                        QPainter painter(&copied);
-                        painter.setRenderHint(QPainter::Antialiasing, clipped);
-                        if (clipped)
-                            painter.setClipPath(rounded);
-                        painter.setTransform(place);
-                        style.drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter);
-                        painter.end();
-                        painter.begin(&drawn);
-                        painter.setRenderHint(QPainter::Antialiasing, clipped);
-                        if (clipped)
-                            painter.setClipPath(rounded);
-                        painter.setTransform(place);
-                        painter.fillRect(option.rect.adjusted(2, 2, -2, -2),
-                                         palette.brush(QPalette::Base));
-                        DrawSunkenBorder(painter, option.rect, palette);
-                        painter.end();
-                        QCOMPARE(copied, drawn);
-                    }
-                }
-            }
-        }
-    }
-
     void ALongPastedTextIsReadWhole()
     {
         Click("Option_Beta");
