@@ -1,12 +1,32 @@
 #include "drawing/ImageSurface.h"
 
-#include "drawing/Colours.h"
-
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+
+namespace {
+
+// How many shapes `a` and `b` begin with in common.
+template <typename Shapes>
+std::size_t SameStart(const Shapes& a, const Shapes& b)
+{
+    return std::size_t(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+}
+
+// Whether the shape at `index` goes on with the polyline of the one before it, so that the two
+// must be drawn together to look as they do drawn at once.
+template <typename Shapes>
+bool ContinuesPolyline(const Shapes& shapes, std::size_t index)
+{
+    using Kind = typename Shapes::value_type::Kind;
+    return index > 0 && index < shapes.size() && shapes[index].kind == Kind::LineTo &&
+           shapes[index - 1].kind == Kind::LineTo &&
+           shapes[index].colour == shapes[index - 1].colour;
+}
+
+} // namespace
 
 ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
                            std::function<void()> changed)
@@ -18,49 +38,90 @@ ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio, QColor bac
     m_area = m_image.deviceIndependentSize();
 }
 
-std::size_t ImageSurface::SameStart(const Shapes& a, const Shapes& b, std::size_t from)
-{
-    // Runs of shapes by the library's block compare, then shape by shape in the run that differs.
-    constexpr std::size_t Run = 32;
-    const std::size_t common = std::min(a.size(), b.size());
-    std::size_t same = std::min(from, common);
-    while (same + Run <= common &&
-           std::memcmp(a.data() + same, b.data() + same, Run * sizeof(Shape)) == 0)
-        same += Run;
-    while (same < common && Same(a[same], b[same]))
-        ++same;
-    return same;
-}
-
-std::size_t ImageSurface::SameAsPrevious()
-{
-    if (m_samePreviousCounted != m_shapes.size()) {
-        // Shapes added since: counted on only if every shape counted so far was alike.
-        if (m_samePrevious == m_samePreviousCounted)
-            m_samePrevious = SameStart(m_shapes, m_previous, m_samePrevious);
-        m_samePreviousCounted = m_shapes.size();
-    }
-    return m_samePrevious;
-}
-
 ImageSurface::~ImageSurface() = default;
+
+void ImageSurface::SetDevicePixelRatio(qreal ratio)
+{
+    if (ratio == m_image.devicePixelRatio())
+        return;
+    m_image = QImage(m_area.toSize() * ratio, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    m_start = QImage();
+    m_startShapes.clear();
+    m_onStart = false;
+    m_fresh = true;
+    m_takenAll = true;
+    ReportChange();
+}
 
 const QImage& ImageSurface::Image()
 {
-    DrawKept();
+    if (m_fresh)
+        StartDrawing();
+    for (; m_drawn < m_shapes.size(); ++m_drawn)
+        Draw(m_shapes[m_drawn]);
     if (m_polyline.size() > 1)
-        m_polylineCut = true; // lines that go on from here would start a polyline of their own
+        m_cut = true; // lines that go on from here start a polyline of their own
     DrawPendingPolyline();
-    FinishPainting();
-    if (m_changeReported)
-        m_readBeforeTaken = true;
+    m_painter.reset();
     return m_image;
+}
+
+void ImageSurface::StartDrawing()
+{
+    m_fresh = false;
+    std::size_t from = 0;
+    const std::size_t kept = m_startShapes.size();
+    if (kept > 0 && SameStart(m_startShapes, m_shapes) == kept &&
+        !ContinuesPolyline(m_shapes, kept)) {
+        RestoreStart();
+        from = kept;
+    } else {
+        m_image.fill(m_background);
+        m_onStart = false;
+    }
+    // What this drawing shares with the one before is likely to begin the next one too: the
+    // image after it is kept, ending where a polyline ends anyway.
+    std::size_t shared = SameStart(m_shapes, m_previous);
+    while (shared > from && ContinuesPolyline(m_shapes, shared))
+        --shared;
+    if (shared > from) {
+        for (std::size_t i = from; i < shared; ++i)
+            Draw(m_shapes[i]);
+        DrawPendingPolyline();
+        m_painter.reset();
+        m_start = m_image.copy();
+        m_startShapes.assign(m_shapes.begin(), m_shapes.begin() + std::ptrdiff_t(shared));
+        m_onStart = true;
+        m_overStart.clear();
+        from = shared;
+    }
+    m_drawn = from;
+}
+
+void ImageSurface::RestoreStart()
+{
+    if (!m_onStart) {
+        m_image = m_start.copy();
+    } else {
+        // The two images have the same size and layout: the rectangles are copied row by row.
+        const qsizetype row = m_image.bytesPerLine();
+        for (const QRect& rect : m_overStart) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                const qsizetype at = y * row + rect.left() * 4;
+                std::memcpy(m_image.bits() + at, m_start.constBits() + at,
+                            std::size_t(rect.width()) * 4);
+            }
+        }
+    }
+    m_onStart = true;
+    m_overStart.clear();
 }
 
 QRect ImageSurface::Bounds(const Shape& shape) const
 {
     // A line or a circle stays within a pixel of its ends or its square; two pixels of margin.
-    QRectF box =
+    const QRectF box =
         shape.kind == Shape::Kind::Circle
             ? QRectF(shape.x2 - shape.x1, shape.y2 - shape.x1, 2 * shape.x1, 2 * shape.x1)
         : shape.kind == Shape::Kind::Point
@@ -74,13 +135,15 @@ QRect ImageSurface::Bounds(const Shape& shape) const
 
 QRegion ImageSurface::TakeChangedArea()
 {
-    if (!m_changeReported && !m_readBeforeTaken)
+    if (!m_changeReported)
         return {};
-    const std::size_t same = m_takenIsPrevious ? SameAsPrevious() : SameStart(m_shapes, m_taken);
     QRegion area;
-    if (!m_everTaken || m_takenWhole || m_polylineCut || m_readBeforeTaken) {
+    if (m_takenAll || m_cut) {
+        // A polyline drawn in two pieces may differ from the same drawn whole: what was shown
+        // with one, and what is shown after it, is shown whole.
         area = QRect(QPoint(0, 0), m_area.toSize());
     } else {
+        const std::size_t same = SameStart(m_shapes, m_taken);
         QRect bounds;
         for (std::size_t i = same; i < m_shapes.size(); ++i)
             bounds |= Bounds(m_shapes[i]);
@@ -88,27 +151,13 @@ QRegion ImageSurface::TakeChangedArea()
             bounds |= Bounds(m_taken[i]);
         area = bounds;
     }
-    m_taken.resize(same);
-    m_taken.insert(m_taken.end(), m_shapes.begin() + std::ptrdiff_t(same), m_shapes.end());
-    m_takenIsShapes = true;
-    m_takenIsPrevious = false;
-    m_takenWhole = m_polylineCut;
-    m_everTaken = true;
-    m_readBeforeTaken = false;
+    m_taken = m_shapes;
+    m_takenAll = m_cut;
     m_changeReported = false;
     return area;
 }
 
-void ImageSurface::Changed()
-{
-    if (m_changeReported)
-        return;
-    m_changeReported = true;
-    if (m_changed)
-        m_changed();
-}
-
-QPainter& ImageSurface::Painter()
+QPainter& ImageSurface::Painter(QColor colour)
 {
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(&m_image);
@@ -118,24 +167,13 @@ QPainter& ImageSurface::Painter()
         // the cosmetic line rasteriser writes pixels directly instead of as clipped spans.
         m_painter->setClipRect(QRectF(QPointF(0, 0), m_area));
     }
-    return *m_painter;
-}
-
-QPainter& ImageSurface::Painter(QColor colour)
-{
-    QPainter& painter = Painter();
-    if (painter.pen().style() == Qt::NoPen || painter.pen().color() != colour) {
-        // A cosmetic pen: one device pixel wide, drawn by the rasteriser's fast line path.
+    if (m_painter->pen().color() != colour || m_painter->pen().style() == Qt::NoPen) {
+        // A cosmetic pen: one device pixel wide.
         QPen pen(colour, 0);
         pen.setCosmetic(true);
-        painter.setPen(pen);
+        m_painter->setPen(pen);
     }
-    return painter;
-}
-
-void ImageSurface::FinishPainting()
-{
-    m_painter.reset();
+    return *m_painter;
 }
 
 void ImageSurface::DrawPendingPolyline()
@@ -143,77 +181,6 @@ void ImageSurface::DrawPendingPolyline()
     if (m_polyline.size() > 1)
         Painter(m_polylineColour).drawPolyline(m_polyline);
     m_polyline.clear();
-}
-
-bool ImageSurface::ContinuesPolyline(const Shapes& shapes, std::size_t index)
-{
-    return index > 0 && index < shapes.size() && shapes[index].kind == Shape::Kind::LineTo &&
-           shapes[index - 1].kind == Shape::Kind::LineTo &&
-           shapes[index].colour == shapes[index - 1].colour;
-}
-
-void ImageSurface::DrawKept()
-{
-    if (m_fresh) {
-        m_fresh = false;
-        FinishPainting();
-        std::size_t from = 0;
-        const std::size_t kept = m_startShapes.size();
-        m_startBeginsShapes = kept > 0 && kept <= m_shapes.size() &&
-                              (m_startBeginsPrevious ? SameAsPrevious() >= kept
-                                                     : SameStart(m_startShapes, m_shapes) == kept);
-        if (m_startBeginsShapes && !ContinuesPolyline(m_shapes, kept)) {
-            RestoreStart();
-            from = kept;
-        } else {
-            m_image.fill(m_background);
-            m_onStart = false;
-        }
-        // What this drawing shares with the one before is likely to begin the next one too:
-        // the image after it is kept, ending where a polyline ends anyway.
-        std::size_t shared = SameAsPrevious();
-        while (shared > from && ContinuesPolyline(m_shapes, shared))
-            --shared;
-        if (shared > from) {
-            for (std::size_t i = from; i < shared; ++i)
-                Draw(m_shapes[i]);
-            DrawPendingPolyline();
-            FinishPainting();
-            if (m_start.size() != m_image.size())
-                m_start = QImage(m_image.size(), m_image.format());
-            std::memcpy(m_start.bits(), m_image.constBits(), m_image.sizeInBytes());
-            m_onStart = true;
-            m_overStart.clear();
-            m_startShapes.assign(m_shapes.begin(), m_shapes.begin() + std::ptrdiff_t(shared));
-            m_startBeginsShapes = true;
-            m_startBeginsPrevious = true; // shared counts shapes the two drawings have alike
-            from = shared;
-        }
-        m_drawn = from;
-    }
-    for (; m_drawn < m_shapes.size(); ++m_drawn)
-        Draw(m_shapes[m_drawn]);
-}
-
-void ImageSurface::RestoreStart()
-{
-    if (!m_onStart || m_overStart.size() > 64) {
-        std::memcpy(m_image.bits(), m_start.constBits(), m_image.sizeInBytes());
-    } else {
-        // Only what was drawn over the kept image is copied back from it, row by row of the
-        // two images' pixels, which have the same size and layout.
-        uchar* const to = m_image.bits();
-        const uchar* const from = m_start.constBits();
-        const qsizetype row = m_image.bytesPerLine();
-        for (const QRect& rect : m_overStart) {
-            for (int y = rect.top(); y <= rect.bottom(); ++y) {
-                const qsizetype at = y * row + rect.left() * 4;
-                std::memcpy(to + at, from + at, std::size_t(rect.width()) * 4);
-            }
-        }
-    }
-    m_onStart = true;
-    m_overStart.clear();
 }
 
 void ImageSurface::Draw(const Shape& shape)
@@ -241,7 +208,7 @@ void ImageSurface::Draw(const Shape& shape)
         break;
     case Shape::Kind::Point:
         DrawPendingPolyline();
-        Painter().fillRect(QRectF(std::floor(shape.x2), std::floor(shape.y2), 1, 1), colour);
+        Painter(colour).fillRect(QRectF(std::floor(shape.x2), std::floor(shape.y2), 1, 1), colour);
         break;
     case Shape::Kind::Circle:
         DrawPendingPolyline();
@@ -250,25 +217,38 @@ void ImageSurface::Draw(const Shape& shape)
     }
 }
 
+void ImageSurface::Keep(Shape::Kind kind, QRgb colour, qreal x1, qreal y1, qreal x2, qreal y2)
+{
+    ReportChange();
+    m_shapes.push_back({kind, colour, x1, y1, x2, y2});
+}
+
+void ImageSurface::ReportChange()
+{
+    if (m_changeReported)
+        return;
+    m_changeReported = true;
+    if (m_changed)
+        m_changed();
+}
+
+QRgb ImageSurface::ColourOr(std::optional<Rgb> colour) const
+{
+    return colour ? qRgb(colour->red, colour->green, colour->blue) : qRgb(0, 0, 0);
+}
+
 void ImageSurface::Clear()
 {
-    Changed();
+    ReportChange();
     m_polyline.clear();
-    FinishPainting();
+    m_painter.reset();
     // A clear after a clear keeps the drawing before both as the one to compare with.
-    if (!m_shapes.empty()) {
+    if (!m_shapes.empty())
         m_previous.swap(m_shapes);
-        m_startBeginsPrevious = m_startBeginsShapes;
-        m_takenIsPrevious = m_takenIsShapes;
-    }
     m_shapes.clear();
-    m_startBeginsShapes = false;
-    m_takenIsShapes = false;
-    m_samePrevious = 0;
-    m_samePreviousCounted = 0;
     m_drawn = 0;
     m_fresh = true;
-    m_polylineCut = false;
+    m_cut = false;
 }
 
 void ImageSurface::SetScale(float left, float top, float right, float bottom)

@@ -37,6 +37,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
     if (!contentsRect().contains(event->region().boundingRect()))
         DrawSunkenBorder(painter, rect(), palette());
     painter.setCompositionMode(QPainter::CompositionMode_Source); // the chart is opaque: copy it
+    // At the ratio of the screen the window is on now: moved to a screen of another ratio, the
+    // window is repainted whole, and the chart drawn anew at that ratio.
+    m_surface->SetDevicePixelRatio(devicePixelRatioF());
     const QImage& image = m_surface->Image();
     const QPoint origin = contentsRect().topLeft();
     const qreal ratio = image.devicePixelRatio();

@@ -10,9 +10,10 @@
 // The width of the chart area's sunken border, inside which the chart is drawn.
 inline constexpr int PictureBorderWidth = 2;
 
-// The chart area: a sunken frame whose inside shows the image that the chart draws on.
-// Repainting only copies that image, so nothing drawn is lost when a window passes over it; a
-// new drawing repaints only where it differs from the one shown.
+// The chart area: a sunken frame whose inside shows the image that the chart draws on, at the
+// pixel ratio of the screen the area is on. Repainting only copies that image, so nothing drawn
+// is lost when a window passes over it; a new drawing repaints only where it differs from the
+// one shown.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -61,9 +62,6 @@ class AxisLabel : public QLabel {
 
 public:
     AxisLabel(const QString& caption, QColor background, QWidget* parent);
-
-    // The chart area's pixels as they show, axis letters included, without the focus rectangle.
-    QPixmap GrabChart();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

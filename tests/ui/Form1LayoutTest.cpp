@@ -18,7 +18,9 @@
 #include <QRandomGenerator>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -304,6 +306,56 @@ private slots:
                     }
             }
         }
+    }
+
+    // Moved to a screen of another pixel ratio, the window shows what a window opened there
+    // shows: the chart drawn anew at that ratio, its lines one device pixel wide, and so are the
+    // boxes; moved back, it shows what it showed at first.
+    void MovedToAScreenOfAnotherRatioLooksAsOpenedThere()
+    {
+        QScreen* const home = Window()->screen();
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const auto other = std::find_if(screens.begin(), screens.end(), [home](QScreen* screen) {
+            return screen->devicePixelRatio() != home->devicePixelRatio();
+        });
+        if (other == screens.end())
+            QSKIP("needs two screens of different pixel ratios");
+        const auto moveTo = [this](QScreen* screen) {
+            Window()->move(screen->geometry().topLeft() + QPoint(20, 20));
+            QCoreApplication::processEvents();
+            Window()->windowHandle()->setScreen(screen);
+            QCoreApplication::processEvents();
+            QTRY_COMPARE(Window()->devicePixelRatioF(), screen->devicePixelRatio());
+        };
+        // The window as it paints itself now (the offscreen platform's screen grab keeps the
+        // size of the screen it was first shown on).
+        const auto shown = [this] {
+            return Window()->grab().toImage();
+        };
+        const auto solve = [this] {
+            Click("Option_Beta");
+            Type("Text_M1", "2");
+            Type("Text_Teta", "10");
+            Click("Command1");
+        };
+        solve();
+        const QImage first = shown();
+        moveTo(*other);
+        const QImage moved = shown();
+        QCOMPARE(moved.devicePixelRatio(), (*other)->devicePixelRatio());
+        QCOMPARE(Picture()->Surface().Image().devicePixelRatio(), (*other)->devicePixelRatio());
+        moveTo(home);
+        QCOMPARE(shown(), first);
+
+        Close();
+        Reopen();
+        Window()->winId();
+        Window()->windowHandle()->setScreen(*other);
+        Window()->move((*other)->geometry().topLeft() + QPoint(20, 20));
+        Window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window()));
+        solve();
+        QCOMPARE(shown(), moved);
     }
 
     void ALongPastedTextIsReadWhole()

@@ -87,6 +87,25 @@ private slots:
         QCOMPARE(surface.Image().size(), QSize(220, 80));
         surface.DrawLine(0, 0, 95, 0, std::nullopt);
         QCOMPARE(surface.Image().pixelColor(120, 70), QColor(Qt::black));
+
+        // A new ratio draws the drawing anew at it, shown whole, and no start kept at the old
+        // ratio is taken for the next drawing.
+        surface.Clear();
+        surface.DrawLine(0, 0, 95, 0, std::nullopt);
+        surface.DrawCircle(50, -15, 5, red); // the line is now kept as the start
+        surface.Image();
+        surface.TakeChangedArea();
+        for (const qreal ratio : {1.0, 2.0}) {
+            surface.SetDevicePixelRatio(ratio);
+            QCOMPARE(surface.TakeChangedArea(), QRegion(0, 0, 110, 40));
+            surface.Clear();
+            surface.DrawLine(0, 0, 95, 0, std::nullopt);
+            surface.SetPoint(20, -20, red);
+            const auto fresh = Chart(ratio);
+            fresh->DrawLine(0, 0, 95, 0, std::nullopt);
+            fresh->SetPoint(20, -20, red);
+            QCOMPARE(surface.Image(), fresh->Image());
+        }
     }
 
     // The changed area counts from what was last taken, whatever was drawn since: a whole
