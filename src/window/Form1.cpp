@@ -2,6 +2,7 @@
 
 #include "chart/ChartRecord.h"
 #include "drawing/ChartFigure.h"
+#include "layout/Form1Table.h"
 #include "reactions/ChartDescription.h"
 #include "reactions/ChartPoint.h"
 #include "reactions/Command1Click.h"
@@ -9,7 +10,7 @@
 #include "reactions/ResultsText.h"
 #include "reactions/ShockDetails.h"
 #include "window/Application.h"
-#include "window/Form1Table.h"
+#include "window/ControlTable.h"
 #include "window/FormAbout.h"
 #include "window/FormShockDetails.h"
 #include "window/PaletteColour.h"
@@ -72,7 +73,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     // The client area below the menu bar; the window's layout gives the menu bar its height for
     // the window's width, which is what is added here.
-    const QSize clientSize(TwipsToPixels(8505), TwipsToPixels(5190));
+    const QSize clientSize = TwipsToPixels(Form1ClientTwips).size();
     resize(clientSize.width(), clientSize.height() + menuBar()->heightForWidth(clientSize.width()));
     firstInTabOrder->setFocus();
 }

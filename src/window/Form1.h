@@ -2,7 +2,7 @@
 
 // The main window. It owns the controls and the form state and presents the controls to the
 // program's logic through the control model; it holds no logic of its own. Its controls are
-// built from its table (Form1Table.h).
+// built from its table (layout/Form1Table.h).
 
 #include "chart/FigureLines.h"
 #include "form/ControlModel.h"

@@ -1,8 +1,8 @@
 #include "window/FormAbout.h"
 
 #include "drawing/Colours.h"
+#include "layout/FormAboutTable.h"
 #include "window/ControlTable.h"
-#include "window/FormAboutTable.h"
 #include "window/PaletteColour.h"
 #include "window/Twips.h"
 
@@ -12,6 +12,6 @@ FormAbout::FormAbout(QWidget* parent) : QWidget(parent)
     setWindowTitle("About");
     setAutoFillBackground(true);
     SetPaletteColour(this, QPalette::Window, LightYellow);
-    resize(TwipsToPixels(3600), TwipsToPixels(2430));
+    resize(TwipsToPixels(FormAboutClientTwips).size());
     BuildControls(FormAboutTable, this);
 }

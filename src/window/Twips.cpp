@@ -10,8 +10,8 @@ int TwipsToPixels(int twips)
     return qRound(twips * dpi / 1440.0);
 }
 
-QRect TwipsToPixels(QRect twips)
+QRect TwipsToPixels(TwipsRect twips)
 {
-    return {TwipsToPixels(twips.left()), TwipsToPixels(twips.top()), TwipsToPixels(twips.width()),
-            TwipsToPixels(twips.height())};
+    return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
+            TwipsToPixels(twips.height)};
 }

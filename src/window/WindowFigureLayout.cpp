@@ -1,7 +1,7 @@
 #include "window/WindowFigureLayout.h"
 
+#include "layout/Form1Table.h"
 #include "look/Fonts.h"
-#include "window/Form1Table.h"
 #include "window/PictureBox.h"
 #include "window/Twips.h"
 

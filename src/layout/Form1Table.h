@@ -1,11 +1,12 @@
 #pragma once
 
 #include "form/ControlModel.h"
+#include "layout/ControlRows.h"
 #include "reactions/ChartDescription.h"
-#include "window/ControlTable.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -18,6 +19,9 @@ constexpr unsigned StartSetting(Element element)
 {
     return IsVisibleAtStart(element) ? NoSetting : HiddenAtStart;
 }
+
+// The main window's client area below its menu bar, in twips.
+inline constexpr TwipsRect Form1ClientTwips{0, 0, 8505, 5190};
 
 // The controls of the main window, in twips, with their keyboard order and what a screen reader
 // says of them. The captions are the letters shown: β and θ in a font that has them.
@@ -229,8 +233,9 @@ constexpr bool RowsFollowEnumerators(const Row (&controls)[Count],
 {
     std::size_t next = 0;
     for (const ControlRow& row : Form1Table) {
-        const bool named = std::ranges::any_of(
-            controls, [&row](const Row& control) { return control.name == row.name; });
+        const bool named =
+            std::any_of(std::begin(controls), std::end(controls),
+                        [&row](const Row& control) { return control.name == row.name; });
         if (!named && !(kind && row.kind == *kind))
             continue;
         if (next == Count || row.name != controls[next].name || (kind && row.kind != *kind) ||
@@ -250,8 +255,8 @@ constexpr bool HasOneRow(std::string_view name, ControlKind kind)
     const auto named = [name](const ControlRow& row) {
         return row.name == name;
     };
-    return std::ranges::count_if(Form1Table, named) == 1 &&
-           std::ranges::find_if(Form1Table, named)->kind == kind;
+    return std::count_if(std::begin(Form1Table), std::end(Form1Table), named) == 1 &&
+           std::find_if(std::begin(Form1Table), std::end(Form1Table), named)->kind == kind;
 }
 static_assert(HasOneRow("Command1", ControlKind::CommandButton));
 static_assert(HasOneRow("Picture1", ControlKind::Picture));

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "window/ControlTable.h"
+#include "layout/ControlRows.h"
 
 inline constexpr Rgb DarkGreen{0, 128, 0};
 inline constexpr Rgb Blue{0, 0, 255};
+
+// The About window's client area, in twips.
+inline constexpr TwipsRect FormAboutClientTwips{0, 0, 3600, 2430};
 
 // The About window's labels, from top to bottom, on the window's light yellow.
 inline constexpr ControlRow FormAboutTable[] = {
