@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev libcsv-dev
     fonts-dejavu-core fonts-liberation
     dpkg-dev desktop-file-utils appstream lintian
+    emscripten nodejs
     "$@"
 )
 
