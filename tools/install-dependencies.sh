@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev libcsv-dev
     fonts-dejavu-core fonts-liberation
     dpkg-dev desktop-file-utils appstream lintian
-    emscripten nodejs
+    emscripten nodejs chromium chromium-driver python3-selenium fonttools python3-brotli
     "$@"
 )
 
