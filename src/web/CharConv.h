@@ -36,7 +36,8 @@ inline from_chars_result from_chars(const char* first, const char* last, double&
     if (length <= prefix)
         return {first, errc::invalid_argument};
     const char* ptr = first + (length - prefix);
-    if (errno == ERANGE && (isinf(read) || read == 0.0))
+    // The C library leaves errno alone for some hex readings past the largest double.
+    if (isinf(read) || (errno == ERANGE && read == 0.0))
         return {ptr, errc::result_out_of_range};
     value = read;
     return {ptr, errc()};

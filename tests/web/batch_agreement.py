@@ -25,7 +25,7 @@ def number(rng, low, high, mark):
     if roll < 0.04:
         return rng.choice(["", "2abc", "-", ".", "1e400", "-1e400", "1e-400", "4.9e-324",
                            "2.2e-310", " 2 . 5", "2,5", "2;5", "&H1F", "&hFFFFFFFFFFFFFFFFFF",
-                           "&O17", "1D1", "1.5E+1", "+3", "--2", "e5", "0", "-0",
+                           "&O17", "&H" + "F" * 260, "1D1", "1.5E+1", "+3", "--2", "e5", "0", "-0",
                            "1" * 40, "0." + "0" * 30 + "1", '"2"', "x\ny"])
     value = rng.uniform(low, high)
     decimals = rng.randint(0, 9)
