@@ -5,9 +5,15 @@ message box closed) against the native --batch, a message box that blocks the pa
 once, the chart's lines one device pixel wide at ratios 1 and 2, the keyboard's order, and the
 batch section answering a generated file of 100,000 requests as --batch does.
 
-    page_test.py SITE NATIVE SOURCE_DIR SCREENSHOT_DIR
+The golden log's requests go through the page's click path too, each on a fresh window: what
+the module has the page show (every box written, colour, control shown or hidden, caption and
+message) must be the golden log's lines of that request, the log written by the dev tree's
+golden_log_tests and checked against its stored SHA-256 first.
+
+    page_test.py SITE NATIVE SOURCE_DIR SCREENSHOT_DIR GOLDEN_LOG_TESTS
 """
 import functools
+import hashlib
 import http.server
 import os
 import random
@@ -28,7 +34,7 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from batch_agreement import compared, requests as generated_requests  # noqa: E402
 
-SITE, NATIVE, SOURCE, SHOTS = sys.argv[1:5]
+SITE, NATIVE, SOURCE, SHOTS, GOLDEN_TESTS = sys.argv[1:6]
 DOWNLOADS = tempfile.mkdtemp()
 RESULTS = []
 
@@ -184,6 +190,122 @@ def click_request(driver, request, keys):
     written = {args[1]: args[2] for args in shown if args[0] == "setText"}
     fields = values[:3] + [written.get(box, "") for box in BOXES[3:]]
     return fields, messages
+
+
+def unquoted(text):
+    """The text of a quoted field of the log (Quoted in tests/golden/GoldenLog.cpp)."""
+    return re.sub(rb"\\(x[0-9a-f]{2}|.)",
+                  lambda m: bytes([int(m.group(1)[1:], 16)]) if len(m.group(1)) == 3
+                  else m.group(1), text[1:-1].encode("utf-8")).decode("utf-8")
+
+
+def escaped(text, ends_line=True):
+    out = bytearray()
+    data = text.encode("utf-8")
+    for i, c in enumerate(data):
+        if c in b'\\"':
+            out += b"\\" + bytes([c])
+        elif c < 0x20 or c == 0x7F or (c == 0x20 and ends_line and i + 1 == len(data)):
+            out += b"\\x%02x" % c
+        else:
+            out.append(c)
+    return out.decode("utf-8")
+
+
+def event_text(operation, args):
+    """A page operation as the recording window writes its event (EventText)."""
+    if operation == "setText":
+        return f"{escaped(args[0])} <- \"{escaped(args[1], False)}\""
+    if operation == "setBackColor":
+        packed = args[1]
+        return escaped(f"{args[0]} colour {packed >> 16},{packed >> 8 & 255},{packed & 255}")
+    if operation == "setVisible":
+        return escaped(f"{args[0]} {'shown' if args[1] else 'hidden'}")
+    return escaped(f"message: {args[0]}")
+
+
+QUOTED = r'"(?:[^"\\]|\\.)*"'
+HEADER = re.compile(rf"request (\d+): output (\S+) branch (\S+) sep ({QUOTED}) M1 (untyped|{QUOTED}) "
+                    rf"Teta (untyped|{QUOTED}) Beta (untyped|{QUOTED})$")
+
+
+def golden_requests():
+    """The golden log's requests and, for each, its lines other than the chart's calls and the
+    outcome."""
+    log = os.path.join(os.path.dirname(GOLDEN_TESTS), "golden-log.txt")
+    subprocess.run([GOLDEN_TESTS, "--gtest_filter=GoldenLog.*"], check=True,
+                   capture_output=True, env=dict(os.environ, OSC_GOLDEN_KEEP_LOG="1"))
+    data = open(log, "rb").read()
+    stored = open(os.path.join(SOURCE, "tests/golden/golden-log.sha256")).read().split()[0]
+    assert hashlib.sha256(data).hexdigest() == stored, "the golden log is not the stored one"
+    requests, current = [], None
+    for line in data.decode("utf-8").split("\n"):
+        if not line.startswith(" "):
+            header = HEADER.match(line)
+            current = None
+            if header:
+                number, output, branch, separator, *texts = header.groups()
+                typed = [None if text == "untyped" else unquoted(text) for text in texts]
+                current = dict(number=int(number), output=output, branch=branch,
+                               separator=unquoted(separator), typed=typed, lines=[])
+                requests.append(current)
+            continue
+        text = line.strip(" ")
+        if current is not None and text.startswith(("select ", "click ")):
+            phase, event = text.split(" ", 1)
+            if not event.startswith("Picture1 "):
+                current["lines"].append(text)
+    return requests
+
+
+# Each request on a fresh window: the module started again with the request's decimal mark,
+# the output's click, the branch's, the typing, the click on Command1 and each box's OK.
+GOLDEN_IN_PAGE = """
+    const [requests] = arguments;
+    const answers = [];
+    for (const request of requests) {
+      oscPage.restart();
+      Module.ccall("PageStart", null, ["string", "number"], [request.separator, devicePixelRatio]);
+      shown.length = 0;
+      const click = (id) => document.querySelector(`#${id} input`).click();
+      if (request.output !== "none") click(request.output);
+      const selected = shown.length;
+      if (request.branch !== "none") click(request.branch);
+      else document.querySelector("#Option_Weak input").checked = false;
+      ["Text_M1", "Text_Teta", "Text_Beta"].forEach((box, i) => {
+        if (request.typed[i] === null) return;
+        const element = document.getElementById(box);
+        element.value = request.typed[i];
+        element.dispatchEvent(new Event("input"));
+      });
+      document.getElementById("Command1").click();
+      while (oscPage.boxOpen) document.getElementById("MessageOK").click();
+      answers.push([selected, shown.slice()]);
+    }
+    return answers;"""
+
+
+@test
+def golden_requests_through_the_click_path(url):
+    requests = golden_requests()
+    assert len(requests) >= 10000, f"{len(requests)} requests"
+    driver = browser(url)
+    wrong = []
+    try:
+        for at in range(0, len(requests), 250):
+            part = requests[at:at + 250]
+            for request, (selected, shown) in zip(part, driver.execute_script(GOLDEN_IN_PAGE, part)):
+                lines = [("select " if i < selected else "click ") + event_text(op, args)
+                         for i, (op, *args) in enumerate(shown)]
+                if lines != request["lines"]:
+                    wrong.append(request["number"])
+                    if len(wrong) == 1:
+                        first = (request, lines)
+    finally:
+        driver.quit()
+    assert not wrong, (f"{len(wrong)} of {len(requests)} requests differ, first request "
+                       f"{first[0]['number']}:\n  golden: {first[0]['lines']}\n  page:   {first[1]}")
+    print(f"  {len(requests)} golden requests alike")
 
 
 def batch_answers(rows, separator):

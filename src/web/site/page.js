@@ -176,6 +176,16 @@ const oscPage = (() => {
       about.hidden = false;
       document.getElementById("AboutClose").focus();
     },
+    // A fresh window, as a new page would open it, once the module starts it again: the
+    // tests' way to make many requests each on a window of its own.
+    restart() {
+      steps.length = 0;
+      boxOpen = false;
+      byName.clear();
+      document.getElementById("Form1-client").replaceChildren();
+      document.getElementById("MessageLayer").hidden = true;
+      run();
+    },
     get boxOpen() { return boxOpen; },
   };
 })();
