@@ -42,6 +42,11 @@ EMSCRIPTEN_KEEPALIVE void PageSetDevicePixelRatio(double ratio)
     page->SetDevicePixelRatio(ratio);
 }
 
+EMSCRIPTEN_KEEPALIVE void PageTellChart(int tell)
+{
+    page->TellChart(tell != 0);
+}
+
 EMSCRIPTEN_KEEPALIVE const char* PageResultsText()
 {
     return page->ResultsText().c_str();

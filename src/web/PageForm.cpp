@@ -46,6 +46,10 @@ EM_JS(void, JsChartMenu, (int chartDrawn, int resultsKept), {
     oscPage.chartMenu(chartDrawn, resultsKept);
 });
 EM_JS(void, JsShowAbout, (), { oscPage.showAbout(); });
+EM_JS(void, JsChartCall, (const char* operation, int count, float a, float b, float c, float d,
+                          int colour), {
+    oscPage.chartCall(UTF8ToString(operation), [ a, b, c, d ].slice(0, count), colour);
+});
 // clang-format on
 
 namespace {
@@ -101,6 +105,11 @@ int Pixels(int twips)
 int Packed(Rgb colour)
 {
     return colour.red << 16 | colour.green << 8 | colour.blue;
+}
+
+int Packed(std::optional<Rgb> colour)
+{
+    return colour ? Packed(*colour) : -1;
 }
 
 std::string Owned(std::string_view text)
@@ -247,4 +256,47 @@ void PageForm::ShowMessage(const std::string& message)
 {
     ShowChart(); // what was drawn before the message shows behind it
     JsMessage(message.c_str());
+}
+
+void PageForm::ChartTeller::Clear()
+{
+    if (telling)
+        JsChartCall("Clear", 0, 0, 0, 0, 0, -1);
+    kept.Clear();
+}
+
+void PageForm::ChartTeller::SetScale(float left, float top, float right, float bottom)
+{
+    if (telling)
+        JsChartCall("SetScale", 4, left, top, right, bottom, -1);
+    kept.SetScale(left, top, right, bottom);
+}
+
+void PageForm::ChartTeller::DrawLine(float x1, float y1, float x2, float y2,
+                                     std::optional<Rgb> colour)
+{
+    if (telling)
+        JsChartCall("DrawLine", 4, x1, y1, x2, y2, Packed(colour));
+    kept.DrawLine(x1, y1, x2, y2, colour);
+}
+
+void PageForm::ChartTeller::DrawLineTo(float x, float y, Rgb colour)
+{
+    if (telling)
+        JsChartCall("DrawLineTo", 2, x, y, 0, 0, Packed(colour));
+    kept.DrawLineTo(x, y, colour);
+}
+
+void PageForm::ChartTeller::SetPoint(float x, float y, std::optional<Rgb> colour)
+{
+    if (telling)
+        JsChartCall("SetPoint", 2, x, y, 0, 0, Packed(colour));
+    kept.SetPoint(x, y, colour);
+}
+
+void PageForm::ChartTeller::DrawCircle(float x, float y, float radius, Rgb colour)
+{
+    if (telling)
+        JsChartCall("DrawCircle", 3, x, y, radius, 0, Packed(colour));
+    kept.DrawCircle(x, y, radius, colour);
 }

@@ -29,6 +29,9 @@ public:
     const std::string& ResultsText() const { return m_results.Text(); }
     const ChartRecord& Chart() const { return m_chart; }
     const std::string& ChartDescriptionText() const { return m_chartDescription; }
+    // Whether every drawing call on Picture1 is told to the page's script as well, for the tests
+    // that compare them with the golden log's.
+    void TellChart(bool tell) { m_teller.telling = tell; }
 
     std::string Text(TextBox box) const override { return m_texts[Index(box)]; }
     void SetText(TextBox box, const std::string& text) override;
@@ -36,11 +39,24 @@ public:
     bool IsSelected(OptionButton option) const override { return m_selected[Index(option)]; }
     void SetVisible(Element element, bool visible) override;
     void SetCommandCaption(const std::string& caption) override;
-    ChartSurface& Picture1() override { return m_chart; }
+    ChartSurface& Picture1() override { return m_teller; }
     void ShowMessage(const std::string& message) override;
     std::string DecimalSeparator() const override { return m_separator; }
 
 private:
+    // Passes every call on to the kept chart, and tells it to the script while `telling`.
+    struct ChartTeller : ChartSurface {
+        explicit ChartTeller(ChartSurface& kept) : kept(kept) {}
+        void Clear() override;
+        void SetScale(float left, float top, float right, float bottom) override;
+        void DrawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
+        void DrawLineTo(float x, float y, Rgb colour) override;
+        void SetPoint(float x, float y, std::optional<Rgb> colour) override;
+        void DrawCircle(float x, float y, float radius, Rgb colour) override;
+        ChartSurface& kept;
+        bool telling = false;
+    };
+
     template <typename Enum>
     static std::size_t Index(Enum value)
     {
@@ -55,6 +71,7 @@ private:
     FormState m_state;
     RasterSurface m_raster;
     ChartRecord m_chart{m_raster};
+    ChartTeller m_teller{m_chart};
     ClickResults m_results;
     bool m_clicking = false;
     bool m_aboutBuilt = false;

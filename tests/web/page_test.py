@@ -7,7 +7,7 @@ batch section answering a generated file of 100,000 requests as --batch does.
 
 The golden log's requests go through the page's click path too, each on a fresh window: what
 the module has the page show (every box written, colour, control shown or hidden, caption and
-message) must be the golden log's lines of that request, the log written by the dev tree's
+message) and every drawing call on the chart must be the golden log's lines of that request, the log written by the dev tree's
 golden_log_tests and checked against its stored SHA-256 first.
 
     page_test.py SITE NATIVE SOURCE_DIR SCREENSHOT_DIR GOLDEN_LOG_TESTS
@@ -73,9 +73,13 @@ def browser(url, ratio=1, language="de-DE"):
     # The page's operations as the module hands them over, and the messages as shown.
     driver.execute_script("""
         window.shown = [];
-        for (const operation of ['setText', 'setBackColor', 'setVisible', 'message']) {
+        for (const operation of ['setText', 'setBackColor', 'setVisible', 'message', 'chartCall']) {
           const original = oscPage[operation];
-          oscPage[operation] = (...args) => { shown.push([operation, ...args]); original(...args); };
+          // JSON has no −0, infinity or NaN: those go as their names.
+          const sent = (v) => Array.isArray(v) ? v.map(sent)
+              : typeof v === 'number' && (Object.is(v, -0) || !isFinite(v)) ? String(v) : v;
+          oscPage[operation] = (...args) => { shown.push([operation, ...args.map(sent)]);
+                                              original(...args); };
         }""")
     return driver
 
@@ -212,8 +216,24 @@ def escaped(text, ends_line=True):
     return out.decode("utf-8")
 
 
+def hex_float(value):
+    """A single-precision value exactly, as the golden log writes it (WriteHex)."""
+    if value != value or value in (float("inf"), float("-inf")):  # from "NaN", "Infinity"
+        return {float("inf"): "inf", float("-inf"): "-inf"}.get(value, "nan")
+    mantissa, exponent = float(value).hex().split("p")
+    if "." in mantissa:
+        mantissa = mantissa.rstrip("0").rstrip(".")
+    return f"{mantissa}p{exponent}"
+
+
 def event_text(operation, args):
-    """A page operation as the recording window writes its event (EventText)."""
+    """A page operation as the recording window writes its event (EventText) or its drawing
+    call (Log::Call)."""
+    if operation == "chartCall":
+        name, values, packed = args
+        colour = "none" if packed < 0 else f"{packed >> 16},{packed >> 8 & 255},{packed & 255}"
+        return (f"Picture1 {name}" + "".join(f" {hex_float(float(v))}" for v in values) +
+                f" colour {colour}")
     if operation == "setText":
         return f"{escaped(args[0])} <- \"{escaped(args[1], False)}\""
     if operation == "setBackColor":
@@ -230,8 +250,7 @@ HEADER = re.compile(rf"request (\d+): output (\S+) branch (\S+) sep ({QUOTED}) M
 
 
 def golden_requests():
-    """The golden log's requests and, for each, its lines other than the chart's calls and the
-    outcome."""
+    """The golden log's requests and, for each, its lines but the outcome."""
     log = os.path.join(os.path.dirname(GOLDEN_TESTS), "golden-log.txt")
     subprocess.run([GOLDEN_TESTS, "--gtest_filter=GoldenLog.*"], check=True,
                    capture_output=True, env=dict(os.environ, OSC_GOLDEN_KEEP_LOG="1"))
@@ -252,10 +271,25 @@ def golden_requests():
             continue
         text = line.strip(" ")
         if current is not None and text.startswith(("select ", "click ")):
-            phase, event = text.split(" ", 1)
-            if not event.startswith("Picture1 "):
-                current["lines"].append(text)
+            current["lines"].append(text)
     return requests
+
+
+def alike(page, golden):
+    """Whether two lines of the log are the same, or the same drawing call with each value within
+    a few units in the last place of single precision: the module's sines and tangents are not
+    the native library's to the last bit, so a value that the chart computes near zero (the
+    deflection at the Mach angle) may come out as −0 in one and as +0 or 1e-40 in the other."""
+    if page == golden:
+        return True
+    a, b = page.split(" "), golden.split(" ")
+    if len(a) != len(b) or a[1] != "Picture1" or a[:3] != b[:3] or a[-2:] != b[-2:]:
+        return False
+    for x, y in zip(a[3:-2], b[3:-2]):
+        x, y = (float.fromhex(v) if "x" in v else float(v) for v in (x, y))
+        if not (x == y or abs(x - y) <= 1e-5 * max(abs(x), abs(y)) or max(abs(x), abs(y)) < 1e-30):
+            return False
+    return True
 
 
 # Each request on a fresh window: the module started again with the request's decimal mark,
@@ -266,6 +300,7 @@ GOLDEN_IN_PAGE = """
     for (const request of requests) {
       oscPage.restart();
       Module.ccall("PageStart", null, ["string", "number"], [request.separator, devicePixelRatio]);
+      Module._PageTellChart(1);
       shown.length = 0;
       const click = (id) => document.querySelector(`#${id} input`).click();
       if (request.output !== "none") click(request.output);
@@ -291,21 +326,33 @@ def golden_requests_through_the_click_path(url):
     assert len(requests) >= 10000, f"{len(requests)} requests"
     driver = browser(url)
     wrong = []
+    near = 0
     try:
         for at in range(0, len(requests), 250):
             part = requests[at:at + 250]
             for request, (selected, shown) in zip(part, driver.execute_script(GOLDEN_IN_PAGE, part)):
                 lines = [("select " if i < selected else "click ") + event_text(op, args)
                          for i, (op, *args) in enumerate(shown)]
-                if lines != request["lines"]:
-                    wrong.append(request["number"])
-                    if len(wrong) == 1:
-                        first = (request, lines)
+                if lines == request["lines"]:
+                    continue
+                if all(alike(a, b) for a, b in zip(lines, request["lines"])) and \
+                        len(lines) == len(request["lines"]):
+                    near += 1
+                    continue
+                wrong.append(request["number"])
+                if len(wrong) == 1:
+                    first = (request, lines)
     finally:
         driver.quit()
-    assert not wrong, (f"{len(wrong)} of {len(requests)} requests differ, first request "
-                       f"{first[0]['number']}:\n  golden: {first[0]['lines']}\n  page:   {first[1]}")
-    print(f"  {len(requests)} golden requests alike")
+    if wrong:
+        golden, page = first[0]["lines"], first[1]
+        at = next((i for i, (a, b) in enumerate(zip(golden, page)) if a != b),
+                  min(len(golden), len(page)))
+        raise AssertionError(f"{len(wrong)} of {len(requests)} requests differ, first request "
+                             f"{first[0]['number']} at its line {at}:\n  golden: "
+                             f"{golden[at:at + 3]}\n  page:   {page[at:at + 3]}")
+    print(f"  {len(requests)} golden requests alike, {near} of them with drawing calls that differ "
+          "in their last bits only")
 
 
 def batch_answers(rows, separator):

@@ -163,6 +163,8 @@ const oscPage = (() => {
           new ImageData(new Uint8ClampedArray(pixels.buffer), width, height), 0, 0);
     }),
     describeChart,
+    // A drawing call on the chart, told only while the tests ask for them (PageTellChart).
+    chartCall: () => {},
     chartMenu: (drawn, kept) => present(() => {
       chartDrawn = drawn !== 0;
       resultsKept = kept !== 0;
