@@ -1,5 +1,6 @@
 #include "reactions/ChartPoint.h"
 
+#include "chart/Chart.h"
 #include "chart/ChartRecord.h"
 #include "form/FormState.h"
 #include "form/ShowRounded.h"
@@ -11,25 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-// The chart's scale, as the kept chart sets it first when it is drawn again.
-class ScaleOf : public ChartSurface {
-public:
-    float left = 0, top = 0, right = 1, bottom = 1;
-
-    void Clear() override {}
-    void SetScale(float l, float t, float r, float b) override
-    {
-        left = l;
-        top = t;
-        right = r;
-        bottom = b;
-    }
-    void DrawLine(float, float, float, float, std::optional<Rgb>) override {}
-    void DrawLineTo(float, float, Rgb) override {}
-    void SetPoint(float, float, std::optional<Rgb>) override {}
-    void DrawCircle(float, float, float, Rgb) override {}
-};
 
 // `value` with `places` decimals, trailing zeros kept, in `decimalSeparator`; a value that rounds
 // to zero without its sign.
@@ -52,10 +34,8 @@ std::optional<ChartPoint> ChartPointAt(const ChartRecord& chart, double x, doubl
 {
     if (chart.Empty())
         return std::nullopt;
-    ScaleOf scale;
-    chart.Replay(scale);
-    const double userX = scale.left + x * (double(scale.right) - scale.left) / width;
-    const double userY = scale.top + y * (double(scale.bottom) - scale.top) / height;
+    const double userX = chart::Left + x * (double(chart::Right) - chart::Left) / width;
+    const double userY = chart::Top + y * (double(chart::Bottom) - chart::Top) / height;
     return ChartPoint{userX, -userY};
 }
 
